@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/user_interface.h"
+
+// Exit statuses of the program.
+inline constexpr int esito_ok = 0;
+inline constexpr int esito_anomalia = 1;      // the compile recorded an anomaly
+inline constexpr int esito_errore_fatale = 3; // the numbered message box was shown
+inline constexpr int esito_errore_file = 4;   // a file could not be read or written
+
+// What the built-in run works with: the files, the window and the directory
+// in which every file lives.
+struct ambiente_esecuzione {
+  file_system& fs;
+  user_interface& ui;
+  std::string directory;
+  std::ostream& diagnostica;  // one line per failure, naming the file
+};
+
+// The built-in scenario's fixed run: names, waiting window, the five text
+// files, the compile. Returns the exit status.
+int esegui_scenario(ambiente_esecuzione& amb);

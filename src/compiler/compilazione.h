@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/cella.h"
+#include "model/profilo.h"
+#include "model/stato_compilazione.h"
+#include "model/voce_scenario.h"
+
+// Everything one compile owns: the two names, the compiled structures, the
+// compile status and the working values that the readers' halves share.
+// Nothing of it lives in globals, so several compiles can run side by side.
+struct compilazione {
+  std::string nome_linea;
+  std::string nome_treno;
+  int32_t j = 1;  // not 0: build the line drawing and write its file
+
+  stato_compilazione stato;
+  tabella_scenario tabella{};
+  array_celle celle;                     // empty until the route length is read
+  std::optional<profilo_linea> profilo;  // the line drawing, created with the cells when j != 0
+
+  // Tunnel stretches stored so far.
+  int32_t numero_montagne = 0;
+  std::array<int32_t, 81> inizi_montagna{};
+  std::array<int32_t, 81> fini_montagna{};
+
+  // Next free sign-board record; counts down from 80 and is tested by the
+  // train half.
+  int32_t prossimo_cartello = 80;
+
+  bool celle_create() const { return !celle.empty(); }
+  int32_t ultima_cella() const { return static_cast<int32_t>(celle.size()) - 1; }
+};

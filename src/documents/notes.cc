@@ -1,0 +1,5 @@
+#include "documents/notes.h"
+
+std::vector<std::string> righe_note() {
+  return {};
+}

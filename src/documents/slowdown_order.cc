@@ -1,0 +1,5 @@
+#include "documents/slowdown_order.h"
+
+std::vector<std::string> righe_rallentamenti() {
+  return {};
+}

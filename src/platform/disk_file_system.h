@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+// The real disk. A replacement writes the new content to a temporary file in
+// the same directory and renames it over the target, so the target is either
+// the old file or the whole new one, never a short one.
+class disk_file_system : public file_system {
+ public:
+  bool esiste(const std::string& percorso) override;
+  bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) override;
+  bool sostituisci(const std::string& percorso, std::string_view contenuto,
+                   std::string* err) override;
+  bool elimina(const std::string& percorso, std::string* err) override;
+};

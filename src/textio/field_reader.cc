@@ -1,0 +1,76 @@
+#include "textio/field_reader.h"
+
+#include <limits>
+
+namespace {
+
+bool fine_riga(char c) { return c == '\r' || c == '\n'; }
+
+}  // namespace
+
+void lettore_campi::salta_blank() {
+  while (pos_ < testo_.size() && testo_[pos_] == ' ') ++pos_;
+}
+
+// Consumes one line end: CR LF, or a lone CR or LF.
+void lettore_campi::consuma_fine_riga() {
+  if (testo_[pos_] == '\r') {
+    ++pos_;
+    if (pos_ < testo_.size() && testo_[pos_] == '\n') ++pos_;
+  } else {
+    ++pos_;
+  }
+  ++riga_;
+}
+
+void lettore_campi::inizia_campo() {
+  if (fine()) throw errore_lettura("read past the end of the file");
+  salta_blank();
+  riga_campo_ = riga_;
+}
+
+std::string lettore_campi::leggi_testo() {
+  inizia_campo();
+  size_t inizio = pos_;
+  while (pos_ < testo_.size() && testo_[pos_] != ',' && !fine_riga(testo_[pos_])) ++pos_;
+  std::string campo(testo_.substr(inizio, pos_ - inizio));
+  if (pos_ < testo_.size()) {
+    if (testo_[pos_] == ',')
+      ++pos_;
+    else
+      consuma_fine_riga();
+  }
+  return campo;
+}
+
+int32_t lettore_campi::leggi_numero() {
+  inizia_campo();
+  size_t inizio = pos_;
+  while (pos_ < testo_.size() && testo_[pos_] != ',' && testo_[pos_] != ' ' &&
+         !fine_riga(testo_[pos_]))
+    ++pos_;
+  std::string_view campo = testo_.substr(inizio, pos_ - inizio);
+  salta_blank();
+  if (pos_ < testo_.size()) {
+    if (testo_[pos_] == ',')
+      ++pos_;
+    else if (fine_riga(testo_[pos_]))
+      consuma_fine_riga();
+  }
+
+  if (campo.empty()) return 0;
+  bool negativo = campo.front() == '-';
+  std::string_view cifre = negativo ? campo.substr(1) : campo;
+  if (cifre.empty()) throw errore_lettura("\"" + std::string(campo) + "\" is not a number");
+  int64_t valore = 0;
+  for (char c : cifre) {
+    if (c < '0' || c > '9') throw errore_lettura("\"" + std::string(campo) + "\" is not a number");
+    valore = valore * 10 + (c - '0');
+    if (valore > int64_t{std::numeric_limits<int32_t>::max()} + 1)
+      throw errore_lettura("\"" + std::string(campo) + "\" does not fit 32 bits");
+  }
+  if (negativo) valore = -valore;
+  if (valore > std::numeric_limits<int32_t>::max())
+    throw errore_lettura("\"" + std::string(campo) + "\" does not fit 32 bits");
+  return static_cast<int32_t>(valore);
+}

@@ -1,0 +1,25 @@
+#include "app/file_names.h"
+
+#include <gtest/gtest.h>
+
+TEST(FileNames, BlanksOfTheNamesAreKept) {
+  const std::string linea = "Verona _Firenze  ", treno = " EC 85";
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::descrizione_linea),
+            "Verona _Firenze  _linea.txt");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::descrizione_treno),
+            "Verona _Firenze  _ EC 85-.txt");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::note), "Verona _Firenze  _ EC 85_note.txt");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::rallentamenti),
+            "Verona _Firenze  _ EC 85_rallentamenti.txt");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::scheda_treno),
+            "Verona _Firenze  _ EC 85_scheda_treno.txt");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::profilo_linea), "Verona _Firenze  _linea.dat");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::tabella), "Verona _Firenze  _ EC 85.sim");
+  EXPECT_EQ(nome_file(linea, treno, file_scenario::celle), "Verona _Firenze  _ EC 85.dat");
+}
+
+TEST(FileNames, NoDoubledSeparator) {
+  EXPECT_EQ(percorso_file("/opt/sim", "L", "T", file_scenario::tabella), "/opt/sim/L_T.sim");
+  EXPECT_EQ(percorso_file("/opt/sim/", "L", "T", file_scenario::tabella), "/opt/sim/L_T.sim");
+  EXPECT_EQ(percorso_file("", "L", "T", file_scenario::celle), "/L_T.dat");
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
+
+// A tmpfs of a few kilobytes mounted at a new directory, to fill a device on
+// purpose. Mounting needs root; where it fails, montato() is false.
+class small_tmpfs {
+ public:
+  small_tmpfs(const std::string& dove, size_t byte) : dove_(dove) {
+    std::filesystem::create_directories(dove_);
+#ifdef __linux__
+    std::string opzioni = "size=" + std::to_string(byte);
+    montato_ = ::mount("tmpfs", dove_.c_str(), "tmpfs", 0, opzioni.c_str()) == 0;
+#else
+    (void)byte;
+#endif
+  }
+  ~small_tmpfs() {
+#ifdef __linux__
+    if (montato_) ::umount(dove_.c_str());
+#endif
+  }
+  small_tmpfs(const small_tmpfs&) = delete;
+  small_tmpfs& operator=(const small_tmpfs&) = delete;
+
+  bool montato() const { return montato_; }
+
+ private:
+  std::string dove_;
+  bool montato_ = false;
+};

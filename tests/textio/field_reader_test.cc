@@ -1,0 +1,58 @@
+#include "textio/field_reader.h"
+
+#include <gtest/gtest.h>
+
+TEST(FieldReader, TextKeepsInnerBlanksAndEndsAtCommaOrLineEnd) {
+  lettore_campi r("stazione,   0, VERONA  P. N.\r\n[fine]\r\n");
+  EXPECT_EQ(r.leggi_testo(), "stazione");
+  EXPECT_EQ(r.leggi_numero(), 0);
+  EXPECT_EQ(r.leggi_testo(), "VERONA  P. N.");
+  EXPECT_FALSE(r.fine());
+  EXPECT_EQ(r.leggi_testo(), "[fine]");
+  EXPECT_EQ(r.riga(), 2);
+  EXPECT_TRUE(r.fine());
+}
+
+TEST(FieldReader, NumbersSeparatedByBlanksAreSeparateFields) {
+  lettore_campi r("orologio,    15              12            45 \r\nx\r\n");
+  EXPECT_EQ(r.leggi_testo(), "orologio");
+  EXPECT_EQ(r.leggi_numero(), 15);
+  EXPECT_EQ(r.leggi_numero(), 12);
+  EXPECT_EQ(r.leggi_numero(), 45);
+  // The trailing blank and the line end belonged to the 45.
+  EXPECT_EQ(r.leggi_testo(), "x");
+  EXPECT_EQ(r.riga(), 2);
+}
+
+TEST(FieldReader, BlanksThenCommaAreOneDelimiter) {
+  lettore_campi r("45 ,7,-3\r\n");
+  EXPECT_EQ(r.leggi_numero(), 45);
+  EXPECT_EQ(r.leggi_numero(), 7);
+  EXPECT_EQ(r.leggi_numero(), -3);
+  EXPECT_TRUE(r.fine());
+}
+
+TEST(FieldReader, EmptyFieldsReadAsZeroAndEmptyLineIsOneField) {
+  lettore_campi r(",   ,\r\n\r\nz");
+  EXPECT_EQ(r.leggi_numero(), 0);
+  EXPECT_EQ(r.leggi_numero(), 0);
+  EXPECT_EQ(r.leggi_numero(), 0);  // the empty field before the first line end
+  EXPECT_EQ(r.leggi_testo(), "");  // the empty line
+  EXPECT_EQ(r.leggi_testo(), "z");
+  EXPECT_TRUE(r.fine());
+}
+
+TEST(FieldReader, FailuresOfTheReading) {
+  for (const char* campo : {"12a", "-", "+5", "1.5", "2147483648", "-2147483649", "abc"}) {
+    lettore_campi r(campo);
+    EXPECT_THROW(r.leggi_numero(), errore_lettura) << campo;
+  }
+  lettore_campi estremi("2147483647,-2147483648");
+  EXPECT_EQ(estremi.leggi_numero(), 2147483647);
+  EXPECT_EQ(estremi.leggi_numero(), -2147483647 - 1);
+
+  lettore_campi vuoto("a\r\n");
+  vuoto.leggi_testo();
+  EXPECT_THROW(vuoto.leggi_testo(), errore_lettura);
+  EXPECT_THROW(vuoto.leggi_numero(), errore_lettura);
+}
