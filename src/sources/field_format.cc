@@ -1,8 +1,18 @@
 #include "sources/field_format.h"
 
+namespace {
+
+std::string virgola_e_blank(int blank) {
+  std::string pezzo(1, ',');
+  pezzo.append(static_cast<size_t>(blank > 0 ? blank : 0), ' ');
+  return pezzo;
+}
+
+}  // namespace
+
 std::string dopo_blank(int blank, std::string_view valore) {
-  std::string pezzo = "," + std::string(blank, ' ');
-  pezzo += valore;
+  std::string pezzo = virgola_e_blank(blank);
+  pezzo.append(valore);
   return pezzo;
 }
 
@@ -12,6 +22,7 @@ std::string dopo_blank(int blank, int32_t valore) {
 
 std::string in_colonna(int larghezza, int32_t valore) {
   std::string cifre = std::to_string(valore);
-  int blank = larghezza - static_cast<int>(cifre.size());
-  return "," + std::string(blank > 0 ? blank : 0, ' ') + cifre;
+  std::string pezzo = virgola_e_blank(larghezza - static_cast<int>(cifre.size()));
+  pezzo.append(cifre);
+  return pezzo;
 }
