@@ -18,7 +18,7 @@ compilazione compilato() {
   c.celle[1].dato_1 = 5121;
   c.profilo.emplace(20);
   (*c.profilo)(0, 0) = elemento_profilo::da_intero(0);
-  c.tabella[voce::linea].testo = "L";
+  c.tabella[voce::linea].testo = std::string(1, 'L');
   return c;
 }
 
