@@ -2,22 +2,18 @@
 
 namespace {
 
-double valore(const elemento_profilo& e) {
-  return e.tag == elemento_profilo::etichetta::intero ? static_cast<double>(e.intero) : e.reale;
-}
-
 struct passo {
   double dx;
   double dy;
 };
 
 passo ultimo_passo(const profilo_linea& p, int32_t c) {
-  return {valore(p(c - 1, 0)) - valore(p(c - 2, 0)), valore(p(c - 1, 1)) - valore(p(c - 2, 1))};
+  return {p.valore(c - 1, 0) - p.valore(c - 2, 0), p.valore(c - 1, 1) - p.valore(c - 2, 1)};
 }
 
 void aggiungi(profilo_linea& p, int32_t c, passo s) {
-  p(c, 0) = elemento_profilo::da_reale(valore(p(c - 1, 0)) + s.dx);
-  p(c, 1) = elemento_profilo::da_reale(valore(p(c - 1, 1)) + s.dy);
+  p.imposta(c, 0, elemento_profilo::da_reale(p.valore(c - 1, 0) + s.dx));
+  p.imposta(c, 1, elemento_profilo::da_reale(p.valore(c - 1, 1) + s.dy));
 }
 
 // Each component of the turned step is computed and stored on its own before
@@ -42,10 +38,10 @@ bool avanza(profilo_linea& p, disegno& d, bool in_curva, double k) {
 }  // namespace
 
 void inizia_disegno(profilo_linea& profilo, disegno& d) {
-  profilo(0, 0) = elemento_profilo::da_intero(0);
-  profilo(0, 1) = elemento_profilo::da_intero(0);
-  profilo(1, 0) = elemento_profilo::da_intero(0);
-  profilo(1, 1) = elemento_profilo::da_intero(1);
+  profilo.imposta(0, 0, elemento_profilo::da_intero(0));
+  profilo.imposta(0, 1, elemento_profilo::da_intero(0));
+  profilo.imposta(1, 0, elemento_profilo::da_intero(0));
+  profilo.imposta(1, 1, elemento_profilo::da_intero(1));
   d.cursore = 2;
 }
 

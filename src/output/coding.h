@@ -13,6 +13,24 @@
 
 inline void aggiungi_byte(std::string* dst, uint8_t v) { dst->push_back(static_cast<char>(v)); }
 
+// The same encodings into a buffer already sized by the caller, for the large
+// files; each returns the position after what it wrote.
+inline char* codifica_fisso16(char* p, uint16_t v) {
+  p[0] = static_cast<char>(static_cast<uint8_t>(v));
+  p[1] = static_cast<char>(static_cast<uint8_t>(v >> 8));
+  return p + 2;
+}
+
+inline char* codifica_fisso32(char* p, uint32_t v) {
+  p = codifica_fisso16(p, static_cast<uint16_t>(v));
+  return codifica_fisso16(p, static_cast<uint16_t>(v >> 16));
+}
+
+inline char* codifica_fisso64(char* p, uint64_t v) {
+  p = codifica_fisso32(p, static_cast<uint32_t>(v));
+  return codifica_fisso32(p, static_cast<uint32_t>(v >> 32));
+}
+
 inline void aggiungi_fisso16(std::string* dst, uint16_t v) {
   aggiungi_byte(dst, static_cast<uint8_t>(v));
   aggiungi_byte(dst, static_cast<uint8_t>(v >> 8));

@@ -1,5 +1,7 @@
 #include "output/profile_file.h"
 
+#include <bit>
+
 #include "output/coding.h"
 
 namespace {
@@ -15,27 +17,28 @@ size_t dimensione(const elemento_profilo& e) {
   return dimensione_elemento_vuoto;
 }
 
-void codifica_elemento(std::string* out, const elemento_profilo& e) {
-  aggiungi_fisso16(out, static_cast<uint16_t>(e.tag));
+char* codifica_elemento(char* p, const elemento_profilo& e) {
+  p = codifica_fisso16(p, static_cast<uint16_t>(e.tag));
   switch (e.tag) {
-    case etichetta::intero: aggiungi_int16(out, e.intero); break;
-    case etichetta::reale: aggiungi_double(out, e.reale); break;
+    case etichetta::intero: return codifica_fisso16(p, static_cast<uint16_t>(e.intero));
+    case etichetta::reale: return codifica_fisso64(p, std::bit_cast<uint64_t>(e.reale));
     case etichetta::vuoto: break;
   }
+  return p;
 }
 
 }  // namespace
 
 std::string codifica_profilo(const profilo_linea& profilo) {
-  const int32_t ultimo = profilo.ultimo_metro();
   size_t attesi = 0;
-  for (int coordinata = 0; coordinata <= 1; ++coordinata)
-    for (int32_t m = 0; m <= ultimo; ++m) attesi += dimensione(profilo(m, coordinata));
+  for (int c = 0; c <= 1; ++c)
+    for (int32_t m = 0; m <= profilo.ultimo_metro(); ++m) attesi += dimensione(profilo(m, c));
 
-  std::string out;
-  out.reserve(attesi);
-  for (int coordinata = 0; coordinata <= 1; ++coordinata)
-    for (int32_t m = 0; m <= ultimo; ++m) codifica_elemento(&out, profilo(m, coordinata));
-  verifica_dimensione("the line profile file", out.size(), attesi);
+  std::string out(attesi, '\0');
+  char* const inizio = out.data();
+  char* p = inizio;
+  for (int c = 0; c <= 1; ++c)
+    for (int32_t m = 0; m <= profilo.ultimo_metro(); ++m) p = codifica_elemento(p, profilo(m, c));
+  verifica_dimensione("the line profile file", static_cast<size_t>(p - inizio), attesi);
   return out;
 }

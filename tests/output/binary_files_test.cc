@@ -17,7 +17,7 @@ compilazione compilato() {
   c.celle.assign(150, cella{});
   c.celle[1].dato_1 = 5121;
   c.profilo.emplace(20);
-  (*c.profilo)(0, 0) = elemento_profilo::da_intero(0);
+  c.profilo->imposta(0, 0, elemento_profilo::da_intero(0));
   c.tabella[voce::linea].testo = std::string(1, 'L');
   return c;
 }

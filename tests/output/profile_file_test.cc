@@ -10,13 +10,13 @@ namespace {
 // to N - 2 (here x = m, y = -m / 2), the last two metres empty.
 profilo_linea come_il_lettore(int32_t n) {
   profilo_linea p(n);
-  p(0, 0) = elemento_profilo::da_intero(0);
-  p(1, 0) = elemento_profilo::da_intero(0);
-  p(0, 1) = elemento_profilo::da_intero(0);
-  p(1, 1) = elemento_profilo::da_intero(1);
+  p.imposta(0, 0, elemento_profilo::da_intero(0));
+  p.imposta(1, 0, elemento_profilo::da_intero(0));
+  p.imposta(0, 1, elemento_profilo::da_intero(0));
+  p.imposta(1, 1, elemento_profilo::da_intero(1));
   for (int32_t m = 2; m <= n - 2; ++m) {
-    p(m, 0) = elemento_profilo::da_reale(m);
-    p(m, 1) = elemento_profilo::da_reale(-m / 2.0);
+    p.imposta(m, 0, elemento_profilo::da_reale(m));
+    p.imposta(m, 1, elemento_profilo::da_reale(-m / 2.0));
   }
   return p;
 }
@@ -45,7 +45,7 @@ TEST(ProfileFile, XValuesThenYValuesEachTagged) {
 
 TEST(ProfileFile, NegativeIntegerElement) {
   profilo_linea p(0);
-  p(0, 0) = elemento_profilo::da_intero(-300);
+  p.imposta(0, 0, elemento_profilo::da_intero(-300));
   EXPECT_EQ(esadecimale(codifica_profilo(p)), "02 00 D4 FE 00 00");
 }
 
