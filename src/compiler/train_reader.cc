@@ -63,8 +63,9 @@ class lettore_treno {
   // Skips everything up to the first field that contains "[generale]"; a
   // file without one is read to its end without effect.
   void salta_fino_a_generale() {
-    while (!contiene(minuscolo(campi_.leggi_testo()), "[generale]") && !campi_.fine()) {
-    }
+    std::string campo;
+    do campo = minuscolo(campi_.leggi_testo());
+    while (!contiene(campo, "[generale]") && !campi_.fine());
   }
 
   esito leggi_righe() {
@@ -334,11 +335,7 @@ esito lettore_treno::passo_stazione() {
 
   if (R.tipo < primo_tipo_senza_fermata) {
     const int64_t e = R.valore_2;
-    if (e <= 2 * int64_t{lunghezza_cella}) {
-      c_.stato.registra(stazione_troppo_corta, origine_anomalia::descrizione_treno, riga());
-      elimina_sorgente();
-      return esito::interrotta;
-    }
+    if (e <= 2 * int64_t{lunghezza_cella}) return interrompi(stazione_troppo_corta);
     segna_fermata(e, R.tipo);
   }
 
