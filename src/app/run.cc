@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "app/file_names.h"
+#include "compiler/memorizza_percorso.h"
 #include "documents/notes.h"
 #include "documents/slowdown_order.h"
 #include "documents/timetable_sheet.h"
+#include "output/binary_files.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
@@ -27,7 +29,7 @@ class esecuzione {
     if (!scrivi(file_scenario::note, righe_note())) return fallito();
     if (!scrivi(file_scenario::rallentamenti, righe_rallentamenti())) return fallito();
     if (!scrivi(file_scenario::scheda_treno, righe_scheda_treno())) return fallito();
-    return esito_ok;
+    return compila();
   }
 
  private:
@@ -37,6 +39,35 @@ class esecuzione {
 
   bool scrivi(file_scenario quale, const std::vector<std::string>& righe) {
     return amb_.fs.sostituisci(percorso(quale), testo_windows1252(righe), &errore_);
+  }
+
+  int compila() {
+    compilazione c;
+    c.nome_linea = nome_linea_;
+    c.nome_treno = nome_treno_;
+    const sorgenti s{percorso(file_scenario::descrizione_linea),
+                     percorso(file_scenario::descrizione_treno), true};
+    const esito_compilazione esito = memorizza_percorso(c, 1, amb_.fs, s);
+    if (esito.errore_fatale != 0) {
+      amb_.ui.mostra_errore(" Errore n. " + std::to_string(esito.errore_fatale));
+      return esito_errore_fatale;
+    }
+    if (!esito.celle_create) {
+      amb_.diagnostica << "compila_scenario: the line description stopped before its route "
+                          "length (anomaly "
+                       << c.stato.codice_errore << "); no binary file written\n";
+      return esito_anomalia;
+    }
+    const percorsi_binari binari{percorso(file_scenario::profilo_linea),
+                                 percorso(file_scenario::tabella),
+                                 percorso(file_scenario::celle)};
+    if (!scrivi_file_binari(amb_.fs, c, binari, &errore_)) return fallito();
+    if (c.stato.codice_errore != 0) {
+      amb_.diagnostica << "compila_scenario: anomaly " << c.stato.codice_errore << " at "
+                       << c.stato.posizione_errore << " m\n";
+      return esito_anomalia;
+    }
+    return esito_ok;
   }
 
   int fallito() {

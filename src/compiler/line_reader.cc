@@ -1,0 +1,312 @@
+#include "compiler/line_reader.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "compiler/curve_plan.h"
+#include "compiler/errore_sorgente.h"
+#include "compiler/gradient_placement.h"
+#include "compiler/memo_indicatori_v_max.h"
+#include "compiler/memo_montagna.h"
+#include "compiler/numeri.h"
+#include "compiler/progressive_ordina.h"
+#include "compiler/sign_board_placement.h"
+#include "textio/field_reader.h"
+
+namespace {
+
+// Keyword tests are substring tests on the keyword field's bytes, either
+// character for character or with both sides in ASCII lower case.
+bool contiene(std::string_view campo, std::string_view parola) {
+  return campo.find(parola) != std::string_view::npos;
+}
+
+char minuscola(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
+
+bool contiene_ci(std::string_view campo, std::string_view parola) {
+  std::string a(campo), b(parola);
+  for (char& ch : a) ch = minuscola(ch);
+  for (char& ch : b) ch = minuscola(ch);
+  return contiene(a, b);
+}
+
+// A header ends the general section, unless the field is a comment.
+bool chiude_sezione(std::string_view campo) {
+  size_t primo = campo.find_first_not_of(' ');
+  bool commento = primo != std::string_view::npos && campo[primo] == '-';
+  return contiene(campo, "[") && contiene(campo, "]") && !commento;
+}
+
+inline constexpr int salti_commento_generale = 10;
+inline constexpr int32_t margine_percorso = 100;  // a feature must lie this far inside the cells
+
+struct classe_curva {
+  const char* cifra;
+  double giro_per_metro;
+};
+inline constexpr classe_curva classi_curva[] = {
+    {"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004}, {"4", 0.001}, {"5", 0.002}, {"6", 0.003},
+};
+
+// What a line of the file leaves the reader to do next.
+enum class esito {
+  continua,
+  fine_file,  // as if the file had ended: also a feature outside the cells
+  interrotta  // a fault: the reading stops and the train half does not run
+};
+
+class lettura_linea {
+ public:
+  lettura_linea(compilazione& c, file_system& fs, const sorgenti& s, std::string_view contenuto)
+      : c_(c), fs_(fs), s_(s), r_(contenuto) {}
+
+  bool esegui() {
+    if (!trova_generale()) return false;
+    if (sezione_generale() == esito::interrotta) return false;
+    if (!c_.celle_create()) throw errore_lettura("no \"lunghezza percorso\" line before the features");
+
+    progressive_ordina(c_.tabella);
+    c_.numero_montagne = 0;
+    c_.prossimo_cartello = voce::primo_cartello;
+    if (c_.j != 0) inizia_disegno(*c_.profilo, disegno_);
+
+    if (caratteristiche() == esito::interrotta) return false;
+
+    elimina_sorgente();
+    completa_pendenze(c_.celle, pendenze_);
+    if (c_.j != 0) completa_disegno(*c_.profilo, disegno_);
+    return true;
+  }
+
+  int riga() const { return r_.riga(); }
+
+ private:
+  void leggi_chiave() { campo_ = r_.leggi_testo(); }
+
+  bool trova_generale() {
+    for (;;) {
+      leggi_chiave();
+      if (r_.fine()) {
+        ferma(102);
+        return false;
+      }
+      if (contiene_ci(campo_, "[generale]")) return true;
+    }
+  }
+
+  esito sezione_generale() {
+    for (;;) {
+      if (r_.fine()) return esito::fine_file;
+      leggi_chiave();
+      if (r_.fine()) return esito::fine_file;
+      for (int i = 0; i < salti_commento_generale && contiene(campo_, "-"); ++i) leggi_chiave();
+      riga_voce_ = r_.riga();
+      if (voci_generali() == esito::interrotta) return esito::interrotta;
+      if (chiude_sezione(campo_)) return esito::continua;
+    }
+  }
+
+  esito voci_generali() {
+    if (contiene_ci(campo_, "percorso") && contiene_ci(campo_, "lunghezza"))
+      if (lunghezza_percorso() == esito::interrotta) return esito::interrotta;
+    if (contiene(campo_, "tre") && contiene(campo_, "progressiva")) progressiva(voce::progressiva_tre);
+    if (contiene(campo_, "due") && contiene(campo_, "progressiva")) progressiva(voce::progressiva_due);
+    if (contiene(campo_, "uno") && contiene(campo_, "progressiva")) progressiva(voce::progressiva_uno);
+    if (contiene(campo_, "sfondo") && contiene(campo_, "uno")) c_.tabella[voce::linea].valore_1 = r_.leggi_numero();
+    if (contiene(campo_, "sfondo") && contiene(campo_, "due")) c_.tabella[voce::linea].valore_3 = r_.leggi_numero();
+    if (contiene(campo_, "sfondo") && contiene(campo_, "tre")) c_.tabella[voce::linea].valore_2 = r_.leggi_numero();
+    if (contiene(campo_, "segnali") && contiene(campo_, "ripetizione")) return ripetizione_segnali();
+    return esito::continua;
+  }
+
+  // Creates the cells, and the drawing when it is asked for, from the route
+  // length: cells 0 to the nearest integer to N / 50, N = length + 7000.
+  esito lunghezza_percorso() {
+    int32_t lunghezza = r_.leggi_numero();
+    c_.tabella[voce::generale_treno].valore_2 = lunghezza;
+    if (lunghezza > lunghezza_massima) {
+      ferma(1);
+      return esito::interrotta;
+    }
+    if (lunghezza < 0) throw errore_lettura("negative route length " + std::to_string(lunghezza));
+    int32_t n = lunghezza + coda_percorso;
+    c_.celle.assign(static_cast<size_t>(dividi_arrotondando(n, lunghezza_cella)) + 1, cella{});
+    if (c_.j != 0)
+      c_.profilo.emplace(n);
+    else
+      c_.profilo.reset();
+    return esito::continua;
+  }
+
+  void progressiva(int indice) {
+    voce_scenario& v = c_.tabella[static_cast<size_t>(indice)];
+    v.valore_1 = r_.leggi_numero();
+    v.valore_2 = r_.leggi_numero();
+    v.valore_3 = r_.leggi_numero();
+  }
+
+  esito ripetizione_segnali() {
+    voce_scenario& v = c_.tabella[voce::treno];
+    v.valore_1 = r_.leggi_numero();
+    v.valore_2 = r_.leggi_numero();
+    int codice = v.valore_1 % lunghezza_cella != 0   ? 3
+                 : v.valore_2 % lunghezza_cella != 0 ? 4
+                 : contiene(campo_, "4")             ? 0
+                 : contiene(campo_, "9")             ? 0
+                                                     : 5;
+    if (codice != 0) {
+      ferma(codice);
+      return esito::interrotta;
+    }
+    v.valore_3 = contiene(campo_, "4") ? 4 : 9;
+    if (v.valore_2 == 0) v.valore_3 = 0;
+    return esito::continua;
+  }
+
+  esito caratteristiche() {
+    for (;;) {
+      if (r_.fine()) return esito::fine_file;
+      leggi_chiave();
+      if (r_.fine()) return esito::fine_file;
+      for (int i = 0; i < 2 && contiene(campo_, "-"); ++i) {
+        leggi_chiave();
+        if (r_.fine()) return esito::fine_file;
+      }
+      riga_voce_ = r_.riga();
+      esito e = una_caratteristica();
+      if (e != esito::continua) return e;
+    }
+  }
+
+  // Every test that holds reads its own values and acts, in this order.
+  esito una_caratteristica() {
+    esito e = esito::continua;
+    if (contiene_ci(campo_, "pendenza")) e = pendenza();
+    if (e == esito::continua && c_.j != 0 && contiene_ci(campo_, "curva")) e = curva();
+    if (e == esito::continua && contiene_ci(campo_, "montagna")) e = montagna();
+    if (e == esito::continua && contiene_ci(campo_, "indicatori_v")) e = indicatori();
+    if (e == esito::continua && contiene_ci(campo_, "indicat") && contiene_ci(campo_, "cartello"))
+      e = cartello();
+    return e;
+  }
+
+  esito pendenza() {
+    int32_t p = r_.leggi_numero();
+    int32_t g = r_.leggi_numero();
+    if (!nel_percorso(p)) return esito::fine_file;
+    posa_pendenza(c_.celle, pendenze_, p, g);
+    return esito::continua;
+  }
+
+  esito curva() {
+    int32_t inizio = r_.leggi_numero();
+    int32_t lunghezza = r_.leggi_numero();
+    if (!nel_percorso(inizio)) return esito::fine_file;
+    std::optional<double> k;
+    for (const classe_curva& classe : classi_curva) {
+      if (contiene(campo_, classe.cifra)) {
+        k = classe.giro_per_metro;
+        break;
+      }
+    }
+    if (!k) {
+      ferma(103);
+      return esito::interrotta;
+    }
+    if (contiene_ci(campo_, "s")) k = -*k;
+    if (!posa_curva(*c_.profilo, disegno_, inizio, lunghezza, *k)) {
+      ferma(103);
+      return esito::interrotta;
+    }
+    return esito::continua;
+  }
+
+  esito montagna() {
+    int32_t inizio = r_.leggi_numero();
+    int32_t fine = r_.leggi_numero();
+    int32_t tipo_tratto = r_.leggi_numero();
+    if (!nel_percorso(inizio)) return esito::fine_file;
+    memo_montagna(c_, inizio, fine, tipo_tratto);
+    return esito::continua;
+  }
+
+  esito indicatori() {
+    indicatori_v_max b;
+    for (int32_t* v : {&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
+                       &b.strisced})
+      *v = r_.leggi_numero();
+    if (!nel_percorso(b.posizione)) return esito::fine_file;
+    if (!memo_indicatori_v_max(c_.celle, b)) {
+      ferma(21, b.posizione);
+      return esito::interrotta;
+    }
+    return esito::continua;
+  }
+
+  esito cartello() {
+    int32_t p = r_.leggi_numero();
+    campo_ = r_.leggi_testo();
+    if (!nel_percorso(p)) return esito::fine_file;
+    if (!posa_cartello(c_, p, campo_)) {
+      ferma(6, p);
+      return esito::interrotta;
+    }
+    return esito::continua;
+  }
+
+  // A feature passes when (p + 100) / 50 does not exceed the last cell index;
+  // one that does not ends the features as if the file had ended.
+  bool nel_percorso(int32_t p) {
+    if (int64_t{p} + margine_percorso <= int64_t{lunghezza_cella} * c_.ultima_cella()) return true;
+    c_.stato.registra(15, p, origine_anomalia::descrizione_linea, riga_voce_);
+    return false;
+  }
+
+  void ferma(int32_t codice) {
+    elimina_sorgente();
+    c_.stato.registra(codice, origine_anomalia::descrizione_linea, riga_voce_);
+  }
+
+  void ferma(int32_t codice, int32_t posizione) {
+    elimina_sorgente();
+    c_.stato.registra(codice, posizione, origine_anomalia::descrizione_linea, riga_voce_);
+  }
+
+  // Deleting is best effort: a file that cannot be deleted is not a fault of
+  // the description.
+  void elimina_sorgente() {
+    if (!s_.elimina_dopo_lettura) return;
+    std::string err;
+    fs_.elimina(s_.descrizione_linea, &err);
+  }
+
+  compilazione& c_;
+  file_system& fs_;
+  const sorgenti& s_;
+  lettore_campi r_;
+  std::string campo_;  // the current field
+  int riga_voce_ = 0;  // source line of the item being read
+  pendenze pendenze_;
+  disegno disegno_;
+};
+
+}  // namespace
+
+bool leggi_descrizione_linea(compilazione& c, file_system& fs, const sorgenti& s) {
+  if (!fs.esiste(s.descrizione_linea)) {
+    c.stato.registra(101, origine_anomalia::descrizione_linea);
+    return false;
+  }
+  std::string contenuto, err;
+  if (!fs.leggi(s.descrizione_linea, &contenuto, &err)) throw errore_sorgente(err, 0);
+
+  lettura_linea lettura(c, fs, s, contenuto);
+  try {
+    return lettura.esegui();
+  } catch (const errore_sorgente&) {
+    throw;
+  } catch (const errore_lettura& e) {
+    throw errore_sorgente(e.what(), lettura.riga());
+  }
+}

@@ -1,0 +1,20 @@
+#include "compiler/memorizza_percorso.h"
+
+#include "compiler/memorizza_dati.h"
+#include "compiler/scenario_codes.h"
+#include "compiler/signal_completion.h"
+
+esito_compilazione memorizza_percorso(compilazione& c, int32_t j, file_system& fs,
+                                      const sorgenti& s) {
+  c.j = j;
+  c.stato.codice_errore = 0;
+  pulisci_tabella(c.tabella);
+  memorizza_dati(c, fs, s);
+
+  esito_compilazione esito;
+  esito.celle_create = c.celle_create();
+  if (!esito.celle_create) return esito;
+  completa_segnali(c);
+  esito.errore_fatale = timbra_scenario(c);
+  return esito;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "compiler/compilazione.h"
+#include "compiler/sorgenti.h"
+#include "platform/file_system.h"
+
+// What a compile leaves for its caller besides the compiled structures.
+struct esito_compilazione {
+  // False when the reader stopped before the route length was known: there
+  // are no cells, and nothing may be written.
+  bool celle_create = false;
+  // 1250 or 1251 when a stamp slot was not clear; the caller reports it and
+  // writes no binary file.
+  int32_t errore_fatale = 0;
+};
+
+// Compiles the two sources into c: clears the table, reads both
+// descriptions, completes the signalling and stamps the markers and codes.
+// j not 0 also builds the line drawing. Anomalies are recorded in c.stato and
+// do not stop the compile. Writes nothing itself.
+esito_compilazione memorizza_percorso(compilazione& c, int32_t j, file_system& fs,
+                                      const sorgenti& s);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "model/cella.h"
+
+// Cell from which a stepwise profile starting at metre p holds: p / 50 rounded,
+// a half going to the even neighbour.
+int64_t cella_di_profilo(int64_t p);
+
+// Cell that receives a point feature at metre p: p / 50 + 1 rounded, a half
+// going to the even neighbour (a board at 75 m lands in cell 2).
+int64_t cella_di_punto(int64_t p);
+
+// The cell at that index; an index outside the cells is a failure of the
+// reading, never a write outside the array.
+cella& cella_esistente(array_celle& celle, int64_t indice, const char* cosa);

@@ -1,0 +1,178 @@
+#include "compiler/signal_completion.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace {
+
+constexpr int16_t kValoreCodice = 180;
+constexpr int32_t kPortataAvviso = 20;      // cells examined before a warning board
+constexpr int32_t kPrimoSegnaleAvviso = 3;  // lowest signal cell examined there
+constexpr int32_t kSogliaLento = 110;       // km/h: slower slowdowns get inner cells
+constexpr int32_t kPassoLento = 8;          // spacing of the inner cells
+constexpr int32_t kPortataFine = 12;        // cells searched after a slowdown's end
+
+// The look-back groups before a slowdown start: a group runs only when the
+// start cell lies past its farthest candidate.
+struct gruppo_indietro {
+  int32_t distanze[3];
+};
+constexpr std::array<gruppo_indietro, 3> kGruppi = {{{{5, 6, 7}}, {{11, 12, 13}}, {{18, 19, 20}}}};
+
+constexpr int32_t kAnomaliaAvviso = 11;
+constexpr int32_t kAnomaliaInizio = 12;
+constexpr int32_t kAnomaliaRallentamento = 13;
+
+// The pass over one cell array. Cell indices stay below 20141 (a route is at
+// most 1000000 m, plus 7000 m, in 50 m cells), so index * 50 always fits the
+// 32-bit position.
+class completamento {
+ public:
+  explicit completamento(compilazione& c) : c_(c), celle_(c.celle), ultima_(c.ultima_cella()) {}
+
+  void esegui() {
+    const int32_t ultima_visitata = ultima_ - 2;
+    for (int32_t i = 1; i <= ultima_visitata; ++i) {
+      if (tipo(i) == tipo::avviso_rallentamento) segnali_prima_avviso(i);
+      if (tipo(i) == tipo::inizio_rallentamento) intorno_rallentamento(i);
+    }
+  }
+
+ private:
+  uint8_t tipo(int32_t k) const { return celle_[static_cast<size_t>(k)].tipo_cella; }
+  bool libera(int32_t k) const { return cella_libera(celle_[static_cast<size_t>(k)]); }
+  bool dentro(int32_t k) const { return k >= 0 && k <= ultima_; }
+
+  void metti_cambio_codice(int32_t k) {
+    cella& x = celle_[static_cast<size_t>(k)];
+    x.tipo_cella = tipo::cambio_codice;
+    x.dato_1 = kValoreCodice;
+  }
+
+  // An existing code change keeps its value when it is already 180 or less.
+  void limita_cambio_codice(int32_t k) {
+    cella& x = celle_[static_cast<size_t>(k)];
+    x.dato_1 = std::min(kValoreCodice, x.dato_1);
+  }
+
+  void anomalia(int32_t codice, int32_t cella_anomala) {
+    c_.stato.registra(codice, cella_anomala * lunghezza_cella, origine_anomalia::celle);
+  }
+
+  // Step A: every signal among the 20 cells before the board, nearest first.
+  void segnali_prima_avviso(int32_t i) {
+    for (int32_t k = 1; k <= kPortataAvviso; ++k) {
+      const int32_t s = i - k;
+      if (s < kPrimoSegnaleAvviso) return;
+      if (tipo(s) != tipo::segnale) continue;
+      const int32_t a = s - 1;
+      const int32_t b = s - 2;
+      if (libera(a)) {
+        metti_cambio_codice(a);
+      } else if (libera(b)) {
+        metti_cambio_codice(b);
+      } else if (tipo(a) == tipo::cambio_codice) {
+        limita_cambio_codice(a);
+      } else if (tipo(b) == tipo::cambio_codice) {
+        limita_cambio_codice(b);
+      } else {
+        anomalia(kAnomaliaAvviso, s);
+      }
+    }
+  }
+
+  // Step B: B1, B2 and B3 in this order.
+  void intorno_rallentamento(int32_t i) {
+    gruppi_prima_inizio(i);
+    const int32_t fine = lento(i) ? celle_interne(i) : prima_fine_dopo(i);
+    if (fine > 0) segnale_dopo_fine(fine);
+  }
+
+  bool lento(int32_t i) const {
+    return celle_[static_cast<size_t>(i)].dato_1 < kSogliaLento;
+  }
+
+  // B1.
+  void gruppi_prima_inizio(int32_t i) {
+    for (const gruppo_indietro& g : kGruppi) {
+      if (i <= g.distanze[2]) continue;
+      bool messo = false;
+      for (int32_t d : g.distanze) {
+        if (libera(i - d)) {
+          metti_cambio_codice(i - d);
+          messo = true;
+          break;
+        }
+      }
+      if (!messo) anomalia(kAnomaliaInizio, i);
+    }
+  }
+
+  // B2: walks to the slowdown's end cell placing a code change every 8 cells.
+  // Returns the end cell, or 0 when the walk reaches the last cell without
+  // meeting one.
+  int32_t celle_interne(int32_t i) {
+    int32_t c = 0;
+    int32_t k = i;
+    while (k < ultima_) {
+      ++k;
+      ++c;
+      if (c == kPassoLento) {
+        if (libera(k)) {
+          metti_cambio_codice(k);
+          c = 0;
+        } else if (libera(k - 1)) {
+          metti_cambio_codice(k - 1);
+          c = 1;
+        } else if (dentro(k + 1) && libera(k + 1)) {
+          metti_cambio_codice(k + 1);
+          c = -1;
+        } else {
+          anomalia(kAnomaliaRallentamento, k);  // c passes 8: no further cell
+        }
+      }
+      if (tipo(k) == tipo::fine_rallentamento) return k;
+    }
+    return 0;
+  }
+
+  // Where B2 does not run, B3 starts from the first end cell after the start;
+  // 0 when there is none up to the last cell.
+  int32_t prima_fine_dopo(int32_t i) const {
+    for (int32_t k = i + 1; k <= ultima_; ++k)
+      if (tipo(k) == tipo::fine_rallentamento) return k;
+    return 0;
+  }
+
+  // B3: a code change just before the first signal within 12 cells of the end.
+  void segnale_dopo_fine(int32_t s) {
+    const int32_t ultima_cercata = std::min(s + kPortataFine, ultima_);
+    int32_t p = 0;
+    for (int32_t m = s; m <= ultima_cercata; ++m) {
+      if (tipo(m) == tipo::segnale) {
+        p = m - 1;
+        break;
+      }
+    }
+    if (p <= 0) return;
+    if (libera(p)) {
+      metti_cambio_codice(p);
+    } else if (libera(p - 1)) {
+      metti_cambio_codice(p - 1);
+    } else {
+      anomalia(kAnomaliaRallentamento, s);
+    }
+  }
+
+  compilazione& c_;
+  array_celle& celle_;
+  const int32_t ultima_;
+};
+
+}  // namespace
+
+void completa_segnali(compilazione& c) {
+  if (!c.celle_create()) return;
+  completamento(c).esegui();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "model/profilo.h"
+
+// The line profile file: the x values of metres 0 to N, then the y values of
+// metres 0 to N, nothing before, between or after them. Each element is a
+// 16-bit tag (little-endian) followed by its value:
+//
+//   tag 0  empty                no value bytes      2 bytes in all
+//   tag 2  16-bit integer       2 bytes, signed     4 bytes in all
+//   tag 5  double               8 bytes, IEEE 754   10 bytes in all
+//
+// As the line reader fills it (integers in metres 0 and 1, doubles up to
+// N - 2, the last two empty) a component takes 10N - 18 bytes and the file
+// 20N - 36.
+inline constexpr size_t dimensione_etichetta = 2;
+inline constexpr size_t dimensione_elemento_vuoto = dimensione_etichetta;
+inline constexpr size_t dimensione_elemento_intero = dimensione_etichetta + 2;
+inline constexpr size_t dimensione_elemento_reale = dimensione_etichetta + 8;
+
+std::string codifica_profilo(const profilo_linea& profilo);

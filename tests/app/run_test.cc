@@ -1,0 +1,74 @@
+#include "app/run.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/file_names.h"
+#include "platform/memory_file_system.h"
+
+namespace {
+
+const std::string kLinea = "Verona _Firenze  ";
+const std::string kTreno = " EC 85";
+
+// Records, in one list, what the run showed and wrote, in order.
+struct registro {
+  std::vector<std::string> eventi;
+};
+
+class recording_interface : public user_interface {
+ public:
+  explicit recording_interface(registro& r) : r_(r) {}
+  void mostra_attesa() override { r_.eventi.push_back("attesa"); }
+  void mostra_errore(const std::string& testo) override { r_.eventi.push_back("errore" + testo); }
+
+ private:
+  registro& r_;
+};
+
+class recording_file_system : public memory_file_system {
+ public:
+  explicit recording_file_system(registro& r) : r_(r) {}
+  bool sostituisci(const std::string& p, std::string_view c, std::string* err) override {
+    r_.eventi.push_back("scrive " + p);
+    return memory_file_system::sostituisci(p, c, err);
+  }
+
+ private:
+  registro& r_;
+};
+
+struct run_fixture : ::testing::Test {
+  registro log;
+  recording_file_system fs{log};
+  recording_interface ui{log};
+  std::ostringstream diagnostica;
+  ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
+
+  std::string percorso(file_scenario f) { return percorso_file("/prog", kLinea, kTreno, f); }
+};
+
+}  // namespace
+
+TEST_F(run_fixture, WaitingWindowComesFirstThenTheTextFilesInOrder) {
+  esegui_scenario(amb);
+  ASSERT_GE(log.eventi.size(), 6u);
+  EXPECT_EQ(log.eventi[0], "attesa");
+  EXPECT_EQ(log.eventi[1], "scrive " + percorso(file_scenario::descrizione_linea));
+  EXPECT_EQ(log.eventi[2], "scrive " + percorso(file_scenario::descrizione_treno));
+  EXPECT_EQ(log.eventi[3], "scrive " + percorso(file_scenario::note));
+  EXPECT_EQ(log.eventi[4], "scrive " + percorso(file_scenario::rallentamenti));
+  EXPECT_EQ(log.eventi[5], "scrive " + percorso(file_scenario::scheda_treno));
+}
+
+TEST_F(run_fixture, FailedWriteStopsTheRunAndNamesTheFile) {
+  fs.fallisce_scrittura.insert(percorso(file_scenario::note));
+  EXPECT_EQ(esegui_scenario(amb), esito_errore_file);
+  EXPECT_EQ(diagnostica.str(), "compila_scenario: cannot write " +
+                                   percorso(file_scenario::note) +
+                                   ": No space left on device\n");
+  EXPECT_FALSE(fs.esiste(percorso(file_scenario::rallentamenti)));
+}

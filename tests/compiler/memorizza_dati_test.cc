@@ -1,0 +1,119 @@
+#include "compiler/memorizza_dati.h"
+
+#include <gtest/gtest.h>
+
+#include "banco_linea.h"
+
+namespace {
+
+using B = banco_linea;
+
+TEST(MemorizzaDati, NamesGoIntoRecords85And86EvenWhenNothingIsRead) {
+  banco_linea b;
+  memorizza_dati(b.c, b.fs, b.s);
+  EXPECT_EQ(b.codice(), 101);
+  EXPECT_EQ(b.c.tabella[85].testo, "Verona _Firenze  ");
+  EXPECT_EQ(b.c.tabella[86].testo, " EC 85");
+}
+
+TEST(MemorizzaDati, FailureOfTheReadingIs25WithBothSourcesDeleted) {
+  banco_linea b;
+  b.memorizza(B::righe({"[generale]", "lunghezza percorso, 3000", "[x]", "pendenza, 1000, 6a",
+                        "[fine]"}));
+  EXPECT_EQ(b.codice(), 25);
+  EXPECT_EQ(b.posizione(), 0);
+  ASSERT_EQ(b.c.stato.anomalie.size(), 1u);
+  EXPECT_EQ(b.c.stato.anomalie[0].riga, 4);
+  EXPECT_EQ(b.c.stato.anomalie[0].causa, "\"6a\" is not a number");
+  EXPECT_EQ(b.c.stato.anomalie[0].origine, origine_anomalia::descrizione_linea);
+  EXPECT_FALSE(b.linea_presente());
+  EXPECT_FALSE(b.treno_presente());
+}
+
+TEST(MemorizzaDati, AnAuthorsOwnFilesAreNeverDeleted) {
+  for (const char* testo : {"[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n",  // normal end
+                            "[generale]\r\nlunghezza percorso, 1000001\r\n[fine]\r\n",  // fault 1
+                            "[generale]\r\nlunghezza percorso"}) {  // failure 25
+    banco_linea b;
+    b.s.elimina_dopo_lettura = false;
+    b.memorizza(testo);
+    EXPECT_TRUE(b.linea_presente()) << testo;
+    EXPECT_TRUE(b.treno_presente()) << testo;
+  }
+}
+
+TEST(MemorizzaDati, ReadingPastTheEndIs25) {
+  banco_linea b;
+  b.memorizza(B::righe({"[generale]", "lunghezza percorso, 3000", "[x]"}) + "montagna, 100");
+  EXPECT_EQ(b.codice(), 25);
+  EXPECT_FALSE(b.treno_presente());
+}
+
+struct fs_illeggibile : memory_file_system {
+  bool leggi(const std::string& percorso, std::string*, std::string* err) override {
+    *err = percorso + ": Permission denied";
+    return false;
+  }
+};
+
+TEST(MemorizzaDati, SourceThatCannotBeReadIs25WithTheSystemsReason) {
+  fs_illeggibile fs;
+  fs.file["linea.txt"] = "[generale]";
+  compilazione c;
+  memorizza_dati(c, fs, {"linea.txt", "treno.txt", true});
+  EXPECT_EQ(c.stato.codice_errore, 25);
+  EXPECT_EQ(c.stato.anomalie.back().causa, "linea.txt: Permission denied");
+  EXPECT_FALSE(fs.esiste("linea.txt"));
+}
+
+// Inputs the description should not hold end as 25, before anything of the
+// offending item is written.
+TEST(MemorizzaDati, UnplaceableInputIs25) {
+  std::string ottantuno, ottantuno_cartelli;
+  for (int i = 0; i < 81; ++i) ottantuno += "montagna, " + std::to_string(i * 100) + ", " + std::to_string(i * 100) + ", 1\r\n";
+  for (int i = 0; i < 81; ++i) ottantuno_cartelli += "cartello_indicatore, " + std::to_string(i * 100) + ", (T)\r\n";
+  const std::string casi[] = {
+      B::righe({"[generale]", "sfondo uno, 1", "[x]", "[fine]"}),  // no route length
+      B::righe({"[generale]", "lunghezza percorso, -1", "[fine]"}),
+      B::righe({"[generale]", "lunghezza percorso, 3000", "[x]"}) + ottantuno + "[fine]\r\n",
+      B::con_generale({"montagna, 9000, 10100, 11"}),  // cells past the last one
+      B::con_generale({"montagna, -100, 100, 1"}),
+      B::con_generale({"montagna, 100, 1000, 300"}),  // code not a byte
+      B::con_generale({"indicatori_vmax, 1650, 1639, 80, 90, 0, 35, , , 0"}),
+      B::con_generale({"pendenza, 0, 156", "pendenza, 1000, 0"}),
+      B::righe({"[generale]", "lunghezza percorso, 5000", "[x]"}) + ottantuno_cartelli + "[fine]\r\n",
+  };
+  for (const std::string& testo : casi) {
+    banco_linea b;
+    b.memorizza(testo);
+    EXPECT_EQ(b.codice(), 25) << testo;
+    EXPECT_FALSE(b.linea_presente());
+  }
+}
+
+TEST(MemorizzaDati, NothingOfAnUnplaceableItemIsWritten) {
+  banco_linea tunnel;
+  tunnel.memorizza(B::con_generale({"montagna, 9000, 10100, 11"}));
+  for (const cella& cl : tunnel.c.celle) EXPECT_EQ(cl.montagna, 0);
+
+  banco_linea velocita;
+  velocita.memorizza(B::con_generale({"indicatori_vmax, 1650, 75, 80, 1639, 0, , , , 0"}));
+  EXPECT_EQ(velocita.cl(34), cella{});
+
+  banco_linea senza_lunghezza;
+  senza_lunghezza.memorizza(B::righe({"[generale]", "[x]", "pendenza, 0, 1", "[fine]"}));
+  EXPECT_FALSE(senza_lunghezza.c.celle_create());
+}
+
+TEST(MemorizzaDati, EightyBoardsFillRecords80To1) {
+  std::string cartelli;
+  for (int i = 0; i < 80; ++i) cartelli += "cartello_indicatore, " + std::to_string(i * 100) + ", (T" + std::to_string(i) + ")\r\n";
+  banco_linea b;
+  b.memorizza(B::righe({"[generale]", "lunghezza percorso, 5000", "[x]"}) + cartelli + "[fine]\r\n");
+  EXPECT_EQ(b.codice(), 0);
+  EXPECT_EQ(b.c.tabella[1].testo, "(T79)");
+  EXPECT_EQ(b.c.prossimo_cartello, 0);
+  EXPECT_EQ(b.c.tabella[0].testo, "");
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "output/binary_files.h"
+
+#include <gtest/gtest.h>
+
+#include "output/cell_file.h"
+#include "output/profile_file.h"
+#include "output/table_file.h"
+#include "platform/memory_file_system.h"
+
+namespace {
+
+const percorsi_binari kPercorsi = {"d/L_linea.dat", "d/L_T.sim", "d/L_T.dat"};
+
+compilazione compilato() {
+  compilazione c;
+  c.j = 1;
+  c.celle.assign(150, cella{});
+  c.celle[1].dato_1 = 5121;
+  c.profilo.emplace(20);
+  (*c.profilo)(0, 0) = elemento_profilo::da_intero(0);
+  c.tabella[voce::linea].testo = std::string(1, 'L');
+  return c;
+}
+
+TEST(BinaryFiles, WritesTheThreeFiles) {
+  memory_file_system fs;
+  fs.file[kPercorsi.tabella] = std::string(10000, 'x');  // an older, longer file
+  const compilazione c = compilato();
+  std::string err;
+  ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
+  EXPECT_EQ(fs.file.size(), 3u);
+  EXPECT_EQ(fs.file[kPercorsi.profilo_linea], codifica_profilo(*c.profilo));
+  EXPECT_EQ(fs.file[kPercorsi.tabella], codifica_tabella(c.tabella));
+  EXPECT_EQ(fs.file[kPercorsi.celle], codifica_celle(c.celle));
+  EXPECT_EQ(fs.file[kPercorsi.celle].size(), 150u * 15);
+}
+
+TEST(BinaryFiles, NoProfileFileWhenJIsZeroOrTheDrawingIsMissing) {
+  for (bool j_zero : {true, false}) {
+    memory_file_system fs;
+    fs.file[kPercorsi.profilo_linea] = "old";
+    compilazione c = compilato();
+    if (j_zero) c.j = 0; else c.profilo.reset();
+    std::string err;
+    ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
+    EXPECT_EQ(fs.file[kPercorsi.profilo_linea], "old");
+    EXPECT_TRUE(fs.esiste(kPercorsi.tabella));
+    EXPECT_TRUE(fs.esiste(kPercorsi.celle));
+  }
+}
+
+TEST(BinaryFiles, StopsAtTheFirstFailedWrite) {
+  memory_file_system fs;
+  fs.fallisce_scrittura.insert(kPercorsi.tabella);
+  std::string err;
+  EXPECT_FALSE(scrivi_file_binari(fs, compilato(), kPercorsi, &err));
+  EXPECT_EQ(err, "d/L_T.sim: No space left on device");
+  EXPECT_TRUE(fs.esiste(kPercorsi.profilo_linea));
+  EXPECT_FALSE(fs.esiste(kPercorsi.celle));
+}
+
+TEST(BinaryFiles, TextTooLongFailsNamingTheFile) {
+  memory_file_system fs;
+  compilazione c = compilato();
+  c.tabella[80].testo = std::string(70000, 'a');
+  std::string err;
+  EXPECT_FALSE(scrivi_file_binari(fs, c, kPercorsi, &err));
+  EXPECT_EQ(err.rfind("d/L_T.sim: ", 0), 0u) << err;
+  EXPECT_FALSE(fs.esiste(kPercorsi.tabella));
+  EXPECT_FALSE(fs.esiste(kPercorsi.celle));
+}
+
+TEST(BinaryFiles, NothingWrittenWithoutCells) {
+  memory_file_system fs;
+  compilazione c = compilato();
+  c.celle.clear();
+  std::string err;
+  EXPECT_FALSE(scrivi_file_binari(fs, c, kPercorsi, &err));
+  EXPECT_FALSE(err.empty());
+  EXPECT_TRUE(fs.file.empty());
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#include "output/cell_file.h"
+
+#include <gtest/gtest.h>
+
+#include "output/esadecimale.h"
+
+namespace {
+
+TEST(CellFile, EveryFieldInOrder) {
+  cella x;
+  x.tipo_cella = tipo::segnale;
+  x.dato_1 = 21;
+  x.dato_2 = -1;
+  x.dato_3 = 0x1234;
+  x.dato_4 = -32768;
+  x.tempo = 7;
+  x.avvicinamento = 64;
+  x.montagna = 2;
+  x.limite = 40;
+  x.pendenza = 106;
+  x.aderenza = 255;
+  EXPECT_EQ(esadecimale(codifica_celle({x})),
+            "01 15 00 FF FF 34 12 00 80 07 40 02 28 6A FF");
+}
+
+TEST(CellFile, CellKStartsAtByte15K) {
+  array_celle celle(4521);
+  celle[1].dato_1 = 5121;
+  celle[1].dato_2 = 2164;
+  celle[877].tipo_cella = tipo::segnale;
+  const std::string out = codifica_celle(celle);
+  ASSERT_EQ(out.size(), 67815u);
+  EXPECT_EQ(esadecimale(out.substr(15, 15)), "00 01 14 74 08 00 00 00 00 00 00 00 00 00 00");
+  EXPECT_EQ(out[13155], '\x01');
+  EXPECT_EQ(out.substr(0, 15), std::string(15, '\0'));
+}
+
+TEST(CellFile, NoCellsNoBytes) { EXPECT_EQ(codifica_celle({}), ""); }
+
+}  // namespace
