@@ -1,17 +1,9 @@
 #include "compiler/memo_rallentamento.h"
 
-#include <string>
-
-#include "compiler/cella_del_punto.h"
+#include "compiler/posizioni.h"
 #include "compiler/numeri.h"
 
 namespace {
-
-void deve_esistere(const array_celle& celle, int64_t indice, const char* cosa, int32_t x) {
-  if (!cella_esiste(celle, indice))
-    throw errore_lettura(std::string("the ") + cosa + " of the slowdown at " + std::to_string(x) +
-                         " m lies outside the cells");
-}
 
 void segna(cella& c, uint8_t tipo_cella, int16_t d_v) {
   c.tipo_cella = tipo_cella;
@@ -22,12 +14,12 @@ void segna(cella& c, uint8_t tipo_cella, int16_t d_v) {
 
 int32_t memo_rallentamento(array_celle& celle, const rallentamento& r) {
   const bool con_avviso = r.x > inizio_minimo_avviso;
-  const int64_t a = cella_del_punto(int64_t{r.x} - distanza_avviso);
-  const int64_t s = cella_del_punto(r.x);
-  const int64_t e = cella_del_punto(int64_t{r.x} + r.l);
-  if (con_avviso) deve_esistere(celle, a, "warning board", r.x);
-  deve_esistere(celle, s, "start", r.x);
-  deve_esistere(celle, e, "end", r.x);
+  const int64_t a = cella_di_punto(int64_t{r.x} - distanza_avviso);
+  const int64_t s = cella_di_punto(r.x);
+  const int64_t e = cella_di_punto(int64_t{r.x} + r.l);
+  if (con_avviso) cella_esistente(celle, a, "a slowdown's warning board");
+  cella_esistente(celle, s, "a slowdown's start");
+  cella_esistente(celle, e, "a slowdown's end");
   const int16_t v = in_int16(r.v, "speed of a slowdown");
   const int16_t d_v = in_int16(r.d_v, "d_v of a slowdown");
   const int16_t f_tt = in_int16(r.f_tt, "f_tt of a slowdown");
@@ -51,9 +43,9 @@ int32_t memo_rallentamento(array_celle& celle, const rallentamento& r) {
 
   if (!con_avviso || r.f_ta == 0) return 0;
   // The four cells just before the board's cell, the nearest first.
-  const int64_t h = cella_della_posizione(int64_t{r.x} - distanza_avviso);
+  const int64_t h = cella_di_profilo(int64_t{r.x} - distanza_avviso);
   for (int i = 0; i < 4; ++i)
-    if (!cella_esiste(celle, h - i) || !cella_libera(celle[h - i]))
+    if (!cella_libera(cella_esistente(celle, h - i, "a warning board's approach")))
       return approccio_su_cella_occupata;
   for (int i = 0; i < 4; ++i) {
     cella& ci = celle[h - i];

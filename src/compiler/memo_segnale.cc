@@ -1,9 +1,8 @@
 #include "compiler/memo_segnale.h"
 
 #include <array>
-#include <string>
 
-#include "compiler/cella_del_punto.h"
+#include "compiler/posizioni.h"
 #include "compiler/numeri.h"
 
 namespace {
@@ -14,11 +13,9 @@ int64_t tempo_segnale(int64_t tempo) { return (tempo >= 1 && tempo <= 100) ? 101
 }  // namespace
 
 int32_t memo_segnale(array_celle& celle, const segnale& s) {
-  const int64_t c = cella_del_punto(s.posizione);
-  if (!cella_esiste(celle, c))
-    throw errore_lettura("the signal at " + std::to_string(s.posizione) +
-                         " m lies outside the cells");
-  if (!cella_libera(celle[c])) return segnale_su_cella_occupata;
+  const int64_t c = cella_di_punto(s.posizione);
+  cella& cs = cella_esistente(celle, c, "a signal");
+  if (!cella_libera(cs)) return segnale_su_cella_occupata;
 
   // Every value is formed and checked before the first write.
   const int64_t lati = int64_t{s.sx} * 3 + s.dx;
@@ -31,7 +28,6 @@ int32_t memo_segnale(array_celle& celle, const segnale& s) {
   for (int b = 1; b <= 4; ++b)
     avvicinamento[b - 1] = in_byte(lati * 10 + b, "avvicinamento of a signal");
 
-  cella& cs = celle[c];
   cs.tipo_cella = tipo::segnale;
   cs.dato_4 = dato_4;
   cs.dato_1 = dato_1;
@@ -40,7 +36,7 @@ int32_t memo_segnale(array_celle& celle, const segnale& s) {
   cs.tempo = tempo;
   for (int b = 1; b <= 4; ++b) {
     const int64_t k = c - 2 * b;
-    if (cella_esiste(celle, k)) celle[k].avvicinamento = avvicinamento[b - 1];
+    if (k >= 0) celle[k].avvicinamento = avvicinamento[b - 1];
   }
   return 0;
 }

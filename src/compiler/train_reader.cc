@@ -3,10 +3,11 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/cella_del_punto.h"
+#include "compiler/errore_sorgente.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
 #include "compiler/numeri.h"
+#include "compiler/posizioni.h"
 #include "textio/field_reader.h"
 #include "textio/windows1252.h"
 
@@ -168,7 +169,7 @@ class lettore_treno {
     const int32_t p = campi_.leggi_numero();
     const int32_t velocita = campi_.leggi_numero();
     if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
-    const int64_t w = cella_della_posizione(p);
+    const int64_t w = cella_di_profilo(p);
     if (w > 0) {
       do {
         if (cursore_velocita_ >= ultima_cella_) break;
@@ -184,7 +185,7 @@ class lettore_treno {
     const int32_t p = campi_.leggi_numero();
     const int32_t percentuale = campi_.leggi_numero();
     if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
-    const int64_t w = cella_della_posizione(p);
+    const int64_t w = cella_di_profilo(p);
     if (w > 0) {
       do {
         // Lines repeated at one position each push the cursor one cell on.
@@ -228,11 +229,7 @@ class lettore_treno {
     const int32_t p = campi_.leggi_numero();
     const int32_t valore = campi_.leggi_numero();
     if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
-    const int64_t k = cella_della_posizione(p);
-    if (!cella_esiste(c_.celle, k))
-      throw errore_lettura("the code change at " + std::to_string(p) +
-                           " m lies outside the cells");
-    cella& ck = c_.celle[k];
+    cella& ck = cella_esistente(c_.celle, cella_di_profilo(p), "a code change");
     if (!cella_libera(ck)) return interrompi(abbattimento_su_cella_occupata, p);
     if (valore > 0) {
       ck.tipo_cella = tipo::cambio_codice;
@@ -352,14 +349,14 @@ esito lettore_treno::passo_stazione() {
 // cells before it get the approach marks 81 (nearest) to 84, except for kinds
 // 5 and 6. Called only with e > 100, so every cell written is cell 1 or above.
 void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
-  const int64_t fermata = cella_della_posizione(e - lunghezza_cella);
+  const int64_t fermata = cella_di_profilo(e - lunghezza_cella);
   if (fermata > ultima_cella_)
     throw errore_lettura("the stop of the station ending at " + std::to_string(e) +
                          " m lies past the last cell");
   if (tipo_stazione != 5 && tipo_stazione != 6) {
     for (int k = 1; k <= 4; ++k) {
       if (e > int64_t{lunghezza_cella} * (k + 2))
-        c_.celle[cella_della_posizione(e - int64_t{lunghezza_cella} * (k + 1))].avvicinamento =
+        c_.celle[cella_di_profilo(e - int64_t{lunghezza_cella} * (k + 1))].avvicinamento =
             static_cast<uint8_t>(80 + k);
     }
   }
@@ -371,14 +368,14 @@ void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
 
 void leggi_descrizione_treno(compilazione& c, file_system& fs, const sorgenti& s) {
   std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_treno, &contenuto, &err))
-    throw errore_lettura("the train description cannot be read: " + err);
+  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente(err, 0);
   lettore_treno lettore(c, fs, s, contenuto);
   try {
     lettore.leggi();
+  } catch (const errore_sorgente&) {
+    throw;
   } catch (const errore_lettura& e) {
     // Only to say where: the failure still ends the reading.
-    throw errore_lettura(s.descrizione_treno + ", line " + std::to_string(lettore.riga()) + ": " +
-                         e.what());
+    throw errore_sorgente(e.what(), lettore.riga());
   }
 }

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "compiler/errore_sorgente.h"
 #include "platform/memory_file_system.h"
-#include "textio/field_reader.h"
 
 namespace {
 
@@ -250,17 +250,17 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
     celle(200);
     try {
       leggi_file(contenuto);
-    } catch (const errore_lettura& e) {
-      return e.what();
+    } catch (const errore_sorgente& e) {
+      return "line " + std::to_string(e.riga()) + ": " + e.what();
     }
     return "no failure";
   };
   EXPECT_EQ(errore("[generale]\r\nsabbia, 40000\r\n[fine]\r\n"),
-            "treno.txt, line 2: 40000 does not fit the 16-bit field sabbia");
+            "line 2: 40000 does not fit the 16-bit field sabbia");
   EXPECT_EQ(errore("[generale]\r\nsegnale, 100, 2\r\n"),
-            "treno.txt, line 2: read past the end of the file");
+            "line 2: read past the end of the file");
   EXPECT_EQ(errore("[generale]\r\nvelocita, 0, 1300\r\n[fine]\r\n"),
-            "treno.txt, line 3: 260 does not fit the 8-bit field limite (speed / 5)");
+            "line 3: 260 does not fit the 8-bit field limite (speed / 5)");
   EXPECT_NE(errore("[generale]\r\nstazione, 0, 8, 700, 300,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n"
                    "[fine]\r\n"),
             "no failure");
@@ -270,12 +270,12 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
   // The stop cell would be 201 of 200: nothing of that station is marked.
   EXPECT_EQ(errore("[generale]\r\nstazione, 9000, 8, 1100, 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n"
                    "[fine]\r\n"),
-            "treno.txt, line 2: the stop of the station ending at 10100 m lies past the last "
+            "line 2: the stop of the station ending at 10100 m lies past the last "
             "cell");
   EXPECT_EQ(c.celle[197].avvicinamento, 0);
 
   fs.file.clear();
-  EXPECT_THROW(leggi_descrizione_treno(c, fs, s), errore_lettura);
+  EXPECT_THROW(leggi_descrizione_treno(c, fs, s), errore_sorgente);
 }
 
 TEST_F(LettoreTreno, AnAuthorsOwnFileIsKept) {
