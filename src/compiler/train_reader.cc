@@ -1,4 +1,381 @@
 #include "compiler/train_reader.h"
 
-// The train half is not written yet; the line half is read on its own.
-void leggi_descrizione_treno(compilazione&, file_system&, const sorgenti&) {}
+#include <string>
+#include <string_view>
+
+#include "compiler/errore_sorgente.h"
+#include "compiler/memo_rallentamento.h"
+#include "compiler/memo_segnale.h"
+#include "compiler/numeri.h"
+#include "compiler/posizioni.h"
+#include "textio/field_reader.h"
+#include "textio/windows1252.h"
+
+namespace {
+
+// Faults this half records.
+enum : int32_t {
+  progressiva_fuori_griglia = 2,
+  abbattimento_su_cella_occupata = 7,
+  stazione_fuori_griglia = 8,
+  lunghezza_stazione_fuori_griglia = 9,
+  stazioni_oltre_i_cartelli = 10,
+  oltre_le_celle = 15,
+  stazioni_troppo_vicine = 22,
+  stazione_troppo_corta = 24,
+};
+
+// Stations closer than this to the one before them are refused.
+constexpr int64_t distanza_minima_stazioni = 350;
+// Kinds from this one on are not stopped at and mark no cell.
+constexpr uint8_t primo_tipo_senza_fermata = 25;
+
+std::string minuscolo(std::string testo) {
+  for (char& ch : testo)
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+  return testo;
+}
+
+bool contiene(std::string_view testo, std::string_view parola) {
+  return testo.find(parola) != std::string_view::npos;
+}
+
+// How a step ends: reading goes on, the rest of the file is skipped (fault
+// 15, the profiles are still completed), or reading stops at once.
+enum class esito { prosegui, fine_file, interrotta };
+
+class lettore_treno {
+ public:
+  lettore_treno(compilazione& c, file_system& fs, const sorgenti& s, std::string_view contenuto)
+      : c_(c), fs_(fs), s_(s), campi_(contenuto), ultima_cella_(c.ultima_cella()) {}
+
+  void leggi() {
+    salta_fino_a_generale();
+    if (leggi_righe() == esito::interrotta) return;
+    elimina_sorgente();
+    completa_profilo(cursore_velocita_, [&](cella& k) { k.limite = limite(velocita_precedente_); });
+    completa_profilo(cursore_aderenza_, [&](cella& k) { k.aderenza = aderenza(aderenza_precedente_); });
+    controlla_progressive();
+  }
+
+  int riga() const { return campi_.riga(); }
+
+ private:
+  // Skips everything up to the first field that contains "[generale]"; a
+  // file without one is read to its end without effect.
+  void salta_fino_a_generale() {
+    std::string campo;
+    do campo = minuscolo(campi_.leggi_testo());
+    while (!contiene(campo, "[generale]") && !campi_.fine());
+  }
+
+  esito leggi_righe() {
+    while (!campi_.fine()) {
+      std::string chiave;
+      if (!leggi_chiave(&chiave)) return esito::fine_file;
+      esito e = esegui(chiave);
+      if (e != esito::prosegui) return e;
+    }
+    return esito::fine_file;
+  }
+
+  // Reads the keyword; a field with "-" is passed over, at most twice in a
+  // row. Returns false when the field read was the last of the file.
+  bool leggi_chiave(std::string* chiave) {
+    for (int salti = 0;; ++salti) {
+      *chiave = minuscolo(campi_.leggi_testo());
+      if (campi_.fine()) return false;
+      if (salti == 2 || !contiene(*chiave, "-")) return true;
+    }
+  }
+
+  // The tests are independent: every one whose word the keyword contains is
+  // carried out, in this order.
+  esito esegui(const std::string& chiave) {
+    esito e = esito::prosegui;
+    auto passo = [&](bool vale, auto&& azione) {
+      if (e == esito::prosegui && vale) e = azione();
+    };
+    passo(contiene(chiave, "massa") && contiene(chiave, "frenata"), [&] {
+      c_.tabella[voce::generale_treno].valore_1 = campi_.leggi_numero();
+      return esito::prosegui;
+    });
+    passo(contiene(chiave, "vetture"), [&] {
+      c_.tabella[voce::generale_treno].valore_3 = campi_.leggi_numero();
+      return esito::prosegui;
+    });
+    passo(contiene(chiave, "velocit"), [&] { return passo_velocita(); });
+    passo(contiene(chiave, "aderenza"), [&] { return passo_aderenza(); });
+    passo(contiene(chiave, "orologio"), [&] {
+      voce_scenario& t = c_.tabella[voce::treno];
+      t.intero_3 = in_int16(campi_.leggi_numero(), "orologio hours");
+      t.intero_4 = in_int16(campi_.leggi_numero(), "orologio minutes");
+      t.intero_5 = in_int16(campi_.leggi_numero(), "orologio seconds");
+      return esito::prosegui;
+    });
+    passo(contiene(chiave, "sabbia"), [&] {
+      c_.tabella[voce::treno].intero_1 = in_int16(campi_.leggi_numero(), "sabbia");
+      return esito::prosegui;
+    });
+    passo(contiene(chiave, "segnale"), [&] { return passo_segnale(); });
+    passo(contiene(chiave, "rallentamento"), [&] { return passo_rallentamento(); });
+    passo(contiene(chiave, "abbattimento"), [&] { return passo_abbattimento(); });
+    passo(contiene(chiave, "stazione"), [&] { return passo_stazione(); });
+    return e;
+  }
+
+  // The item's own cell must lie inside the cells with 100 m to spare
+  // (800 m for a station). Exact, not rounded.
+  bool fuori_dalle_celle(int64_t posizione, int64_t margine) const {
+    return posizione + margine > int64_t{lunghezza_cella} * ultima_cella_;
+  }
+
+  esito fuori_celle(int32_t posizione) {
+    c_.stato.registra(oltre_le_celle, posizione, origine_anomalia::descrizione_treno, riga());
+    return esito::fine_file;
+  }
+
+  esito interrompi(int32_t codice, int32_t posizione) {
+    c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
+    elimina_sorgente();
+    return esito::interrotta;
+  }
+
+  esito interrompi(int32_t codice) {
+    c_.stato.registra(codice, origine_anomalia::descrizione_treno, riga());
+    elimina_sorgente();
+    return esito::interrotta;
+  }
+
+  // A placement has just run: a fault it met, or one recorded before (the
+  // line half's 15 lets reading go on), stops reading at this line.
+  esito dopo_posa(int32_t codice, int32_t posizione) {
+    if (codice > 0)
+      c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
+    if (c_.stato.codice_errore <= 0) return esito::prosegui;
+    c_.stato.posizione_errore = posizione;
+    elimina_sorgente();
+    return esito::interrotta;
+  }
+
+  static uint8_t limite(int32_t velocita) {
+    return in_byte(dividi_arrotondando(velocita, 5), "limite (speed / 5)");
+  }
+  static uint8_t aderenza(int32_t percentuale) { return in_byte(percentuale, "aderenza"); }
+
+  // Fills the profile from the cursor on: at least one cell when w > 0, then
+  // up to the cell before w. The speed limit never writes the last cell.
+  esito passo_velocita() {
+    const int32_t p = campi_.leggi_numero();
+    const int32_t velocita = campi_.leggi_numero();
+    if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
+    const int64_t w = cella_di_profilo(p);
+    if (w > 0) {
+      do {
+        if (cursore_velocita_ >= ultima_cella_) break;
+        c_.celle[cursore_velocita_].limite = limite(velocita_precedente_);
+        ++cursore_velocita_;
+      } while (cursore_velocita_ < w);
+    }
+    velocita_precedente_ = velocita;
+    return esito::prosegui;
+  }
+
+  esito passo_aderenza() {
+    const int32_t p = campi_.leggi_numero();
+    const int32_t percentuale = campi_.leggi_numero();
+    if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
+    const int64_t w = cella_di_profilo(p);
+    if (w > 0) {
+      do {
+        // Lines repeated at one position each push the cursor one cell on.
+        if (cursore_aderenza_ > ultima_cella_) break;
+        c_.celle[cursore_aderenza_].aderenza = aderenza(aderenza_precedente_);
+        ++cursore_aderenza_;
+      } while (cursore_aderenza_ < w);
+    }
+    aderenza_precedente_ = percentuale;
+    return esito::prosegui;
+  }
+
+  // After the last line: from the cursor up to cell U - 3, at least one cell.
+  template <typename Scrivi>
+  void completa_profilo(int32_t& cursore, Scrivi scrivi) {
+    do {
+      if (cursore >= 0 && cursore <= ultima_cella_) scrivi(c_.celle[cursore]);
+      ++cursore;
+    } while (cursore < ultima_cella_ - 2);
+  }
+
+  esito passo_segnale() {
+    segnale s;
+    for (int32_t* valore : {&s.posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1,
+                            &s.d2, &s.d3, &s.tempo})
+      *valore = campi_.leggi_numero();
+    if (fuori_dalle_celle(s.posizione, 100)) return fuori_celle(s.posizione);
+    return dopo_posa(memo_segnale(c_.celle, s), s.posizione);
+  }
+
+  esito passo_rallentamento() {
+    rallentamento r;
+    for (int32_t* valore : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})
+      *valore = campi_.leggi_numero();
+    if (fuori_dalle_celle(r.x, 100)) return fuori_celle(r.x);
+    return dopo_posa(memo_rallentamento(c_.celle, r), r.x);
+  }
+
+  // A code change goes into the cell that starts at its position.
+  esito passo_abbattimento() {
+    const int32_t p = campi_.leggi_numero();
+    const int32_t valore = campi_.leggi_numero();
+    if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
+    cella& ck = cella_esistente(c_.celle, cella_di_profilo(p), "a code change");
+    if (!cella_libera(ck)) return interrompi(abbattimento_su_cella_occupata, p);
+    if (valore > 0) {
+      ck.tipo_cella = tipo::cambio_codice;
+      ck.dato_1 = in_int16(valore, "value of a code change");
+    } else {
+      ck.tipo_cella = tipo::cambio_codice_senza_valore;
+    }
+    return esito::prosegui;
+  }
+
+  esito passo_stazione();
+  void segna_fermata(int64_t fine_stazione, uint8_t tipo_stazione);
+
+  void elimina_sorgente() {
+    if (!s_.elimina_dopo_lettura) return;
+    std::string err;
+    fs_.elimina(s_.descrizione_treno, &err);  // a file already gone is no error
+  }
+
+  // Every start and reference of the three chainage sections lies on the
+  // 50 m grid.
+  void controlla_progressive() {
+    for (int i : {voce::progressiva_tre, voce::progressiva_due, voce::progressiva_uno}) {
+      const voce_scenario& v = c_.tabella[i];
+      if (v.valore_1 % lunghezza_cella != 0 || v.valore_2 % lunghezza_cella != 0) {
+        c_.stato.registra(progressiva_fuori_griglia, origine_anomalia::descrizione_treno);
+        return;
+      }
+    }
+  }
+
+  compilazione& c_;
+  file_system& fs_;
+  const sorgenti& s_;
+  lettore_campi campi_;
+  const int32_t ultima_cella_;
+
+  int32_t cursore_velocita_ = 0;
+  int32_t velocita_precedente_ = 0;
+  int32_t cursore_aderenza_ = 0;
+  int32_t aderenza_precedente_ = 0;
+  int32_t stazione_ = 1;  // record the next "stazione" line fills
+};
+
+esito lettore_treno::passo_stazione() {
+  const int r = stazione_;
+  // A station must not take a sign board's record (boards hold the records
+  // above prossimo_cartello); only possible here when the line held 80.
+  if (r > c_.prossimo_cartello) return interrompi(stazioni_oltre_i_cartelli);
+  voce_scenario& R = c_.tabella[r];
+
+  const int32_t posizione = campi_.leggi_numero();
+  R.valore_3 = posizione;
+  if (fuori_dalle_celle(posizione, 800)) return fuori_celle(posizione);
+  if (posizione % lunghezza_cella != 0) return interrompi(stazione_fuori_griglia, posizione);
+
+  R.tipo = in_byte(campi_.leggi_numero(), "kind of a station");
+  const int64_t lunghezza = campi_.leggi_numero();
+  if (lunghezza % 100 != 0) return interrompi(lunghezza_stazione_fuori_griglia, posizione);
+
+  R.marca = in_byte(campi_.leggi_numero(), "marca of a station");
+  R.byte_4 = in_byte(campi_.leggi_numero(), "byte_4 of a station");
+  R.byte_3 = in_byte(campi_.leggi_numero(), "byte_3 of a station");
+  R.intero_1 = in_int16(campi_.leggi_numero(), "intero_1 of a station");
+  R.intero_2 = in_int16(campi_.leggi_numero(), "intero_2 of a station");
+  R.byte_1 = in_byte(campi_.leggi_numero(), "byte_1 of a station");
+  R.intero_3 = in_int16(campi_.leggi_numero(), "intero_3 of a station");
+  R.intero_4 = in_int16(campi_.leggi_numero(), "intero_4 of a station");
+  R.intero_5 = in_int16(campi_.leggi_numero(), "intero_5 of a station");
+  R.byte_2 = in_byte(campi_.leggi_numero(), "byte_2 of a station");
+  const int64_t ore = campi_.leggi_numero();
+  const int64_t minuti = campi_.leggi_numero();
+  const int64_t secondi = campi_.leggi_numero();
+  R.valore_4 = in_int32((ore * 60 + minuti) * 60 + secondi, "time of a station");
+  R.testo = da_windows1252(campi_.leggi_testo());
+
+  // Extent: stations of kinds 5 and 6 end 150 m past their position, those
+  // of kinds 7 and 8 reach one length past it, the others are centred on it
+  // and lengthened by 50 m when byte_3 asks.
+  if (R.tipo == 5 || R.tipo == 6) {
+    R.valore_1 = in_int32(posizione - lunghezza, "start of a station");
+    R.valore_2 = in_int32(posizione + int64_t{150}, "end of a station");
+    R.byte_3 = 0;
+  } else if (R.tipo == 7 || R.tipo == 8) {
+    R.valore_1 = in_int32(posizione - lunghezza, "start of a station");
+    R.valore_2 = in_int32(posizione + lunghezza, "end of a station");
+    R.byte_3 = 0;
+  } else {
+    R.valore_1 = in_int32(dividi_arrotondando(2 * int64_t{posizione} - lunghezza, 2),
+                          "start of a station");
+    R.valore_2 = in_int32(dividi_arrotondando(2 * int64_t{posizione} + lunghezza, 2) +
+                              (R.byte_3 != 0 ? 50 : 0),
+                          "end of a station");
+  }
+  if (lunghezza < 600) R.byte_4 = 0;
+  if (r == 1) {
+    R.byte_3 = 0;
+    R.byte_4 = 0;
+  }
+
+  if (R.tipo < primo_tipo_senza_fermata) {
+    const int64_t e = R.valore_2;
+    if (e <= 2 * int64_t{lunghezza_cella}) return interrompi(stazione_troppo_corta);
+    segna_fermata(e, R.tipo);
+  }
+
+  if (r > 1 && int64_t{R.valore_1} - distanza_minima_stazioni < c_.tabella[r - 1].valore_2)
+    return interrompi(stazioni_troppo_vicine, posizione);
+
+  stazione_ = r + 1;
+  if (stazione_ >= c_.prossimo_cartello) return interrompi(stazioni_oltre_i_cartelli);
+  return esito::prosegui;
+}
+
+// The stop cell is the one before the cell that starts at the station's end
+// e; it becomes a stop whatever it held, keeping its other values. The four
+// cells before it get the approach marks 81 (nearest) to 84, except for kinds
+// 5 and 6. Called only with e > 100, so every cell written is cell 1 or above.
+void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
+  const int64_t fermata = cella_di_profilo(e - lunghezza_cella);
+  if (fermata > ultima_cella_)
+    throw errore_lettura("the stop of the station ending at " + std::to_string(e) +
+                         " m lies past the last cell");
+  if (tipo_stazione != 5 && tipo_stazione != 6) {
+    for (int k = 1; k <= 4; ++k) {
+      if (e > int64_t{lunghezza_cella} * (k + 2))
+        c_.celle[cella_di_profilo(e - int64_t{lunghezza_cella} * (k + 1))].avvicinamento =
+            static_cast<uint8_t>(80 + k);
+    }
+  }
+  c_.celle[fermata].tipo_cella = tipo::fermata;
+  c_.celle[fermata].dato_1 = static_cast<int16_t>(stazione_);
+}
+
+}  // namespace
+
+void leggi_descrizione_treno(compilazione& c, file_system& fs, const sorgenti& s) {
+  std::string contenuto, err;
+  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente(err, 0);
+  lettore_treno lettore(c, fs, s, contenuto);
+  try {
+    lettore.leggi();
+  } catch (const errore_sorgente&) {
+    throw;
+  } catch (const errore_lettura& e) {
+    // Only to say where: the failure still ends the reading.
+    throw errore_sorgente(e.what(), lettore.riga());
+  }
+}
