@@ -53,7 +53,16 @@ TEST(Program, SecondRunLeavesByteIdenticalFiles) {
   EXPECT_EQ(p.dir.voci(), prima);
   for (size_t i = 0; i < prima.size(); ++i)
     EXPECT_EQ(p.contenuto(prima[i]), contenuti[i]) << prima[i];
-  EXPECT_TRUE(fs::exists(p.dir.percorso("Verona _Firenze  _ EC 85_note.txt")));
+  EXPECT_EQ(prima, (std::vector<std::string>{
+                       "Verona _Firenze  _ EC 85.dat",
+                       "Verona _Firenze  _ EC 85.sim",
+                       "Verona _Firenze  _ EC 85_note.txt",
+                       "Verona _Firenze  _ EC 85_rallentamenti.txt",
+                       "Verona _Firenze  _ EC 85_scheda_treno.txt",
+                       "Verona _Firenze  _linea.dat",
+                       "compila_scenario",
+                       "stderr.txt",
+                   }));
   EXPECT_EQ(p.errori(), "Attendere\n");
 }
 

@@ -72,3 +72,66 @@ TEST_F(run_fixture, FailedWriteStopsTheRunAndNamesTheFile) {
                                    ": No space left on device\n");
   EXPECT_FALSE(fs.esiste(percorso(file_scenario::rallentamenti)));
 }
+
+namespace {
+
+// Rewrites the train description on its way to the disk, as an author's
+// edit between the writing and the reading would.
+class editing_file_system : public memory_file_system {
+ public:
+  editing_file_system(std::string file, std::string da, std::string a)
+      : file_(std::move(file)), da_(std::move(da)), a_(std::move(a)) {}
+  bool sostituisci(const std::string& p, std::string_view c, std::string* err) override {
+    std::string testo(c);
+    if (p == file_) testo.replace(testo.find(da_), da_.size(), a_);
+    return memory_file_system::sostituisci(p, testo, err);
+  }
+
+ private:
+  std::string file_, da_, a_;
+};
+
+struct edited_run : ::testing::Test {
+  registro log;
+  recording_interface ui{log};
+  std::ostringstream diagnostica;
+  std::string percorso(file_scenario f) { return percorso_file("/prog", kLinea, kTreno, f); }
+  bool binari_scritti(const memory_file_system& fs) {
+    return fs.file.count(percorso(file_scenario::tabella)) ||
+           fs.file.count(percorso(file_scenario::celle)) ||
+           fs.file.count(percorso(file_scenario::profilo_linea));
+  }
+};
+
+}  // namespace
+
+TEST_F(edited_run, SignalInCellOneEndsWithTheNumberedBoxAndNoBinaryFile) {
+  editing_file_system fs(percorso(file_scenario::descrizione_treno), "[segnali]\r\n",
+                         "[segnali]\r\nsegnale,       0,   2, 4, 1,  0, 0,    0,  0,0,0, 0\r\n");
+  ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
+  EXPECT_EQ(esegui_scenario(amb), esito_errore_fatale);
+  EXPECT_EQ(log.eventi.back(), "errore Errore n. 1250");
+  EXPECT_FALSE(binari_scritti(fs));
+  EXPECT_TRUE(fs.esiste(percorso(file_scenario::scheda_treno)));
+}
+
+TEST_F(edited_run, AnomalyIsReportedAndTheFilesStillWritten) {
+  editing_file_system fs(percorso(file_scenario::descrizione_treno), "stazione,    6000,",
+                         "stazione,    6030,");
+  ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
+  EXPECT_EQ(esegui_scenario(amb), esito_anomalia);
+  EXPECT_EQ(diagnostica.str(), "compila_scenario: anomaly 8 at 6030 m\n");
+  EXPECT_TRUE(binari_scritti(fs));
+  EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_treno)));
+}
+
+TEST_F(edited_run, ReaderStoppedBeforeTheCellsWritesNoBinaryFile) {
+  editing_file_system fs(percorso(file_scenario::descrizione_linea), "219000", "1000001");
+  ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
+  EXPECT_EQ(esegui_scenario(amb), esito_anomalia);
+  EXPECT_EQ(diagnostica.str(),
+            "compila_scenario: the line description stopped before its route length "
+            "(anomaly 1); no binary file written\n");
+  EXPECT_FALSE(binari_scritti(fs));
+  EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_linea)));
+}
