@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 
@@ -8,6 +10,9 @@
 #include "compiler/memorizza_dati.h"
 #include "compiler/sorgenti.h"
 #include "platform/memory_file_system.h"
+#include "sources/line_description.h"
+#include "sources/train_description.h"
+#include "textio/text_writer.h"
 
 // A compile reading small line descriptions from memory. The default route of
 // 3000 m gives N = 10000 and cells 0 to 200; features pass up to 9900 m.
@@ -51,4 +56,23 @@ struct banco_linea {
   int32_t codice() const { return c.stato.codice_errore; }
   int32_t posizione() const { return c.stato.posizione_errore; }
   const cella& cl(int i) const { return c.celle.at(static_cast<size_t>(i)); }
+};
+
+// The built-in sources, written as the run writes them and read back once for
+// a whole suite: the line alone, or the line and the train.
+template <bool ConTreno>
+class built_in_compile : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    b_ = new banco_linea;
+    if (ConTreno) b_->fs.file[b_->s.descrizione_treno] = testo_windows1252(righe_descrizione_treno());
+    b_->memorizza(testo_windows1252(righe_descrizione_linea()));
+  }
+  static void TearDownTestSuite() {
+    delete b_;
+    b_ = nullptr;
+  }
+  static const cella& cl(int i) { return b_->cl(i); }
+  static const voce_scenario& v(int i) { return b_->c.tabella[static_cast<size_t>(i)]; }
+  static inline banco_linea* b_ = nullptr;
 };

@@ -10,21 +10,7 @@
 
 namespace {
 
-class BuiltInLine : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    b_ = new banco_linea;
-    b_->memorizza(testo_windows1252(righe_descrizione_linea()));
-  }
-  static void TearDownTestSuite() {
-    delete b_;
-    b_ = nullptr;
-  }
-  static const cella& cl(int i) { return b_->cl(i); }
-  static const voce_scenario& v(int i) { return b_->c.tabella[static_cast<size_t>(i)]; }
-  static banco_linea* b_;
-};
-banco_linea* BuiltInLine::b_ = nullptr;
+class BuiltInLine : public built_in_compile<false> {};
 
 TEST_F(BuiltInLine, CompilesWithoutAnomalyAndDeletesItsSource) {
   EXPECT_EQ(b_->codice(), 0);

@@ -9,22 +9,7 @@
 
 namespace {
 
-class BuiltInTrain : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    b_ = new banco_linea;
-    b_->fs.file[b_->s.descrizione_treno] = testo_windows1252(righe_descrizione_treno());
-    b_->memorizza(testo_windows1252(righe_descrizione_linea()));
-  }
-  static void TearDownTestSuite() {
-    delete b_;
-    b_ = nullptr;
-  }
-  static const cella& cl(int i) { return b_->cl(i); }
-  static const voce_scenario& v(int i) { return b_->c.tabella[static_cast<size_t>(i)]; }
-  static banco_linea* b_;
-};
-banco_linea* BuiltInTrain::b_ = nullptr;
+class BuiltInTrain : public built_in_compile<true> {};
 
 TEST_F(BuiltInTrain, CompilesWithoutAnomalyAndDeletesBothSources) {
   EXPECT_EQ(b_->codice(), 0);
