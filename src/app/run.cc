@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/file_names.h"
+#include "app/scenario_names.h"
 #include "compiler/memorizza_percorso.h"
 #include "documents/notes.h"
 #include "documents/slowdown_order.h"
@@ -14,9 +15,6 @@
 #include "textio/text_writer.h"
 
 namespace {
-
-const std::string kNomeLinea = "Verona _Firenze  ";
-const std::string kNomeTreno = " EC 85";
 
 class esecuzione {
  public:
@@ -76,8 +74,8 @@ class esecuzione {
   }
 
   ambiente_esecuzione& amb_;
-  const std::string nome_linea_ = kNomeLinea;
-  const std::string nome_treno_ = kNomeTreno;
+  const std::string nome_linea_ = nome_linea_predefinito;
+  const std::string nome_treno_ = nome_treno_predefinito;
   std::string errore_;
 };
 

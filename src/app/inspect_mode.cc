@@ -1,0 +1,106 @@
+#include "app/inspect_mode.h"
+
+#include "app/file_names.h"
+#include "app/run.h"
+#include "compiler/numeri.h"
+#include "inspect/cell_csv.h"
+#include "inspect/json_summary.h"
+#include "inspect/line_svg.h"
+#include "inspect/riepilogo.h"
+#include "inspect/text_summary.h"
+#include "output/cell_file.h"
+#include "output/profile_file.h"
+#include "output/table_file.h"
+
+namespace {
+
+class ispezione {
+ public:
+  ispezione(const opzioni_inspect& o, file_system& fs, std::ostream& out, std::ostream& err)
+      : o_(o), fs_(fs), out_(out), err_(err) {}
+
+  int esegui() {
+    if (!leggi_tutto() || !coerenti()) return esito_errore_file;
+    const riepilogo r = riassumi(s_);
+    if (o_.json)
+      out_ << riepilogo_json(s_, r);
+    else
+      scrivi_riepilogo(s_, r, out_);
+    if (!o_.csv.empty() && !scrivi(o_.csv, celle_csv(s_.celle))) return esito_errore_file;
+    if (!o_.svg.empty() && !scrivi(o_.svg, disegno_svg(s_, r))) return esito_errore_file;
+    return esito_ok;
+  }
+
+ private:
+  std::string percorso(file_scenario quale) const {
+    return percorso_file(o_.directory, o_.nome_linea, o_.nome_treno, quale);
+  }
+
+  template <typename Decodifica, typename T>
+  bool leggi(file_scenario quale, const char* genere, Decodifica decodifica, T* dove) {
+    const std::string p = percorso(quale);
+    std::string byte, motivo;
+    if (!fs_.leggi(p, &byte, &motivo)) {
+      err_ << "inspect: cannot read " << motivo << "\n";
+      return false;
+    }
+    if (!decodifica(byte, dove, &motivo)) {
+      err_ << "inspect: " << p << " is not " << genere << ": " << motivo << "\n";
+      return false;
+    }
+    return true;
+  }
+
+  bool leggi_tutto() {
+    return leggi(file_scenario::tabella, "a scenario table file", decodifica_tabella,
+                 &s_.tabella) &&
+           leggi(file_scenario::celle, "a cell file", decodifica_celle, &s_.celle) &&
+           leggi(file_scenario::profilo_linea, "a line profile file", decodifica_profilo,
+                 &s_.profilo);
+  }
+
+  // The cells and the drawing reach 7000 m past the route's end that the
+  // table records; files of another scenario or of another kind do not.
+  bool coerenti() {
+    const int64_t lunghezza = s_.tabella[voce::generale_treno].valore_2;
+    const int64_t ultimo_metro = lunghezza + coda_percorso;
+    const int64_t celle = dividi_arrotondando(ultimo_metro, lunghezza_cella) + 1;
+    if (lunghezza <= 0) {
+      err_ << "inspect: " << percorso(file_scenario::tabella) << " records a route length of "
+           << lunghezza << " m\n";
+      return false;
+    }
+    if (static_cast<int64_t>(s_.celle.size()) != celle) {
+      err_ << "inspect: " << percorso(file_scenario::celle) << " holds " << s_.celle.size()
+           << " cells, but the route of " << lunghezza << " m needs " << celle << "\n";
+      return false;
+    }
+    if (s_.profilo.ultimo_metro() != ultimo_metro) {
+      err_ << "inspect: " << percorso(file_scenario::profilo_linea) << " draws metres 0 to "
+           << s_.profilo.ultimo_metro() << ", but the route of " << lunghezza << " m needs 0 to "
+           << ultimo_metro << "\n";
+      return false;
+    }
+    return true;
+  }
+
+  bool scrivi(const std::string& p, const std::string& contenuto) {
+    std::string motivo;
+    if (fs_.sostituisci(p, contenuto, &motivo)) return true;
+    err_ << "inspect: cannot write " << motivo << "\n";
+    return false;
+  }
+
+  const opzioni_inspect& o_;
+  file_system& fs_;
+  std::ostream& out_;
+  std::ostream& err_;
+  scenario_compilato s_;
+};
+
+}  // namespace
+
+int esegui_inspect(const opzioni_inspect& opzioni, file_system& fs, std::ostream& out,
+                   std::ostream& err) {
+  return ispezione(opzioni, fs, out, err).esegui();
+}

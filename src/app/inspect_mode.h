@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "app/scenario_names.h"
+#include "platform/file_system.h"
+
+// What `inspect` is asked for: where the compiled files lie, the names that
+// form their file names, and which views to produce.
+struct opzioni_inspect {
+  std::string directory = ".";
+  std::string nome_linea = nome_linea_predefinito;
+  std::string nome_treno = nome_treno_predefinito;
+  bool json = false;  // the summary as JSON instead of text
+  std::string csv;    // when not empty, one row per cell goes to this file
+  std::string svg;    // when not empty, the drawing goes to this file
+};
+
+// Reads the line profile, scenario table and cell files of one compiled
+// scenario, checks that they belong together, prints the summary (text or
+// JSON) on `out` and writes the CSV and SVG files asked for. Returns esito_ok,
+// or esito_errore_file with one line on `err` naming the file that is missing,
+// unreadable or not of its kind, or that could not be written.
+int esegui_inspect(const opzioni_inspect& opzioni, file_system& fs, std::ostream& out,
+                   std::ostream& err);
