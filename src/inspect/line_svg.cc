@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,10 +27,11 @@ const char* const kStile = R"(
   .binario { fill: none; stroke: #333; stroke-width: 2.2; stroke-linejoin: round; }
   .coda { fill: none; stroke: #aaa; stroke-width: 1.5; stroke-dasharray: 6 4; }
   .galleria { fill: none; stroke: #8a5a2b; stroke-width: 6; stroke-linecap: butt; opacity: 0.75; }
-  .station { fill: #fff; stroke: #1f4e9c; stroke-width: 2.5; }
-  .signal { fill: #d62728; stroke: none; }
-  .slowdown { fill: #ff9900; stroke: #b36b00; stroke-width: 1; }
-  .sign-board { fill: #2ca02c; stroke: #1d6b1d; stroke-width: 1; }
+  .station, .station-detail { fill: #fff; stroke: #1f4e9c; stroke-width: 2.5; }
+  .signal, .signal-detail { fill: #d62728; stroke: none; }
+  .slowdown, .slowdown-detail { fill: #ff9900; stroke: #b36b00; stroke-width: 1; }
+  .sign-board, .sign-board-detail { fill: #2ca02c; stroke: #1d6b1d; stroke-width: 1; }
+  .richiamo { fill: none; stroke: #1f4e9c; stroke-width: 14; stroke-linecap: round; stroke-linejoin: round; opacity: 0.12; }
   .guida { stroke: #99a; stroke-width: 0.8; }
   .griglia { stroke: #e4e4e4; stroke-width: 1; }
   .cornice { fill: none; stroke: #888; stroke-width: 1; }
@@ -90,6 +90,7 @@ class disegno {
     fine_percorso_ = r.lunghezza_percorso > 0
                          ? r.lunghezza_percorso
                          : static_cast<int32_t>(s.celle.size()) * lunghezza_cella;
+    ultimo_disegnato_ = ultimo_disegnato();
   }
 
   std::string svg() {
@@ -126,143 +127,218 @@ class disegno {
 
   // ---- Plan ----
 
+  // One view of the plan: a box on the page, the stretch of metres it shows
+  // and the scale that fits that stretch into it.
+  struct vista {
+    double x0 = 0, y0 = 0, w = 0, h = 0;
+    int32_t da = 0, a = 0;
+    std::string suffisso;  // "" for the whole line, "-detail" for the detail
+    double scala = 1, mx = 0, my = 0;
+    punto verso_schermo(punto q) const {
+      return {x0 + w / 2 + (q.x - mx) * scala, y0 + h / 2 - (q.y - my) * scala};
+    }
+  };
+
+  int32_t ultimo_disegnato() const {
+    for (int32_t m = s_.profilo.ultimo_metro(); m >= 0; --m)
+      if (punto_pianta(s_.profilo, m)) return m;
+    return -1;
+  }
+
+  // The stretch of about 40 % of the route where the line turns the most:
+  // the one worth a closer look.
+  std::pair<int32_t, int32_t> tratto_piu_curvo(int32_t ultimo) const {
+    const int32_t passo = lunghezza_cella;
+    std::vector<double> svolta;  // turn between consecutive 50 m steps
+    double direzione_prima = 0;
+    for (int32_t m = 0; m + passo <= ultimo; m += passo) {
+      auto p = punto_pianta(s_.profilo, m), q = punto_pianta(s_.profilo, m + passo);
+      const double d = p && q ? std::atan2(q->y - p->y, q->x - p->x) : direzione_prima;
+      double delta = std::remainder(d - direzione_prima, 2 * 3.14159265358979);
+      svolta.push_back(m == 0 ? 0 : std::abs(delta));
+      direzione_prima = d;
+    }
+    const size_t finestra =
+        std::max<size_t>(1, static_cast<size_t>(std::min(fine_percorso_, ultimo) * 0.4 / passo));
+    if (svolta.size() <= finestra) return {0, ultimo};
+    double somma = 0, migliore = -1;
+    size_t inizio = 0;
+    for (size_t i = 0; i < svolta.size(); ++i) {
+      somma += svolta[i];
+      if (i >= finestra) somma -= svolta[i - finestra];
+      if (i + 1 >= finestra && somma > migliore) migliore = somma, inizio = i + 1 - finestra;
+    }
+    const int32_t da = static_cast<int32_t>(inizio) * passo;
+    return {da, std::min<int32_t>(da + static_cast<int32_t>(finestra) * passo, ultimo)};
+  }
+
   void pianta() {
     const double x0 = kMargineSinistro, y0 = kPiantaAlto + 20;
     const double w = kLarghezza - kMargineSinistro - kMargineDestro, h = kPiantaAltezza - 20;
-    out_ += f("<g id=\"plan\">\n<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" "
-              "height=\"%.1f\"/>\n",
-              x0, y0, w, h);
-    testo(x0 + 8, y0 + 18, "legenda", "Plan of the line drawing (north up)");
-
-    std::vector<int32_t> metri;
-    const profilo_linea& p = s_.profilo;
-    for (int32_t m = 0; m <= p.ultimo_metro(); m += lunghezza_cella) metri.push_back(m);
-    double minx = 1e300, maxx = -1e300, miny = 1e300, maxy = -1e300;
-    for (int32_t m : metri)
-      if (auto q = punto_pianta(p, m)) {
-        minx = std::min(minx, q->x), maxx = std::max(maxx, q->x);
-        miny = std::min(miny, q->y), maxy = std::max(maxy, q->y);
-      }
-    if (minx > maxx) {
+    out_ += "<g id=\"plan\">\n";
+    const int32_t ultimo = ultimo_disegnato_;
+    if (ultimo < 1) {
+      out_ += f("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
+                x0, y0, w, h);
       testo(x0 + w / 2, y0 + h / 2, "legenda", "no line drawing", "middle");
       // The marks still count one per station and per signal.
-      for (size_t i = 0; i < r_.stazioni.size(); ++i) out_ += "<circle class=\"station\" r=\"0\"/>\n";
+      for (size_t i = 0; i < r_.stazioni.size(); ++i)
+        out_ += "<circle class=\"station\" r=\"0\"/>\n";
       for (const caratteristica& c : r_.caratteristiche)
         if (c.tipo == tipo::segnale) out_ += "<circle class=\"signal\" r=\"0\"/>\n";
       out_ += "</g>\n";
       return;
     }
-    // Equal scale on both axes, the drawing centred, room for the labels.
-    const double bordo = 60;
-    const double scala = std::min((w - 2 * bordo) / std::max(maxx - minx, 1.0),
-                                  (h - 2 * bordo) / std::max(maxy - miny, 1.0));
-    const double cx = x0 + w / 2, cy = y0 + h / 2;
-    const double mx = (minx + maxx) / 2, my = (miny + maxy) / 2;
-    verso_schermo_ = [=](punto q) {
-      return punto{cx + (q.x - mx) * scala, cy - (q.y - my) * scala};
-    };
+    const double w_intera = 470;
+    vista intera{x0, y0, w_intera, h, 0, ultimo, ""};
+    const auto [da, a] = tratto_piu_curvo(std::min(ultimo, fine_percorso_));
+    vista dettaglio{x0 + w_intera + 20, y0, w - w_intera - 20, h, da, a, "-detail"};
+    adatta(intera);
+    adatta(dettaglio);
 
-    binario(0, fine_percorso_, "binario");
-    binario(fine_percorso_, p.ultimo_metro(), "coda");
-    for (const galleria_vista& g : r_.gallerie)
-      binario(g.inizio(), std::min(g.fine(), p.ultimo_metro()), "galleria");
-
-    for (const caratteristica& c : r_.caratteristiche) {
-      auto q = schermo(c.posizione);
-      if (!q) continue;
-      if (c.tipo == tipo::segnale)
-        out_ += f("<circle class=\"signal\" cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\"><title>signal "
-                  "%d m</title></circle>\n",
-                  q->x, q->y, c.posizione);
-      else if (c.tipo == tipo::inizio_rallentamento || c.tipo == tipo::fine_rallentamento ||
-               c.tipo == tipo::avviso_rallentamento)
-        out_ += f("<rect class=\"slowdown\" x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" "
-                  "transform=\"rotate(45 %.1f %.1f)\"/>\n",
-                  q->x - 4.5, q->y - 4.5, q->x, q->y);
-      else if (c.tipo == tipo::cartello)
-        out_ += f("<rect class=\"sign-board\" x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\"/>\n",
-                  q->x - 4, q->y - 4);
-    }
-    etichette_stazioni();
-    scala_e_nord(x0, y0, w, h, scala);
-    legenda_pianta(x0 + 8, y0 + 40);
+    disegna_vista(intera, dettaglio);
+    disegna_vista(dettaglio, std::nullopt);
+    testo(x0 + 8, y0 + 18, "legenda", "Plan of the line drawing (north up)");
+    testo(dettaglio.x0 + 8, dettaglio.y0 + 18, "legenda",
+          f("Detail: km %.1f to %.1f, where the line turns the most", da / 1000.0, a / 1000.0));
+    legenda_pianta(dettaglio.x0 + 14, dettaglio.y0 + dettaglio.h - 140);
     out_ += "</g>\n";
   }
 
-  // The screen point of metre m, clamped to the drawing.
-  std::optional<punto> schermo(int32_t m) const {
-    const int32_t ultimo = std::max<int32_t>(s_.profilo.ultimo_metro() - 2, 0);
-    auto q = punto_pianta(s_.profilo, std::clamp<int32_t>(m, 0, ultimo));
-    if (!q) return std::nullopt;
-    return verso_schermo_(*q);
+  // Equal scale on both axes, the stretch centred, room for the labels.
+  void adatta(vista& v) const {
+    double minx = 1e300, maxx = -1e300, miny = 1e300, maxy = -1e300;
+    for (int32_t m = v.da; m <= v.a; m += 10)
+      if (auto q = punto_pianta(s_.profilo, m)) {
+        minx = std::min(minx, q->x), maxx = std::max(maxx, q->x);
+        miny = std::min(miny, q->y), maxy = std::max(maxy, q->y);
+      }
+    const double bordo = 70;
+    v.scala = std::min((v.w - 2 * bordo) / std::max(maxx - minx, 1.0),
+                       (v.h - 2 * bordo) / std::max(maxy - miny, 1.0));
+    v.mx = (minx + maxx) / 2, v.my = (miny + maxy) / 2;
   }
 
-  void binario(int32_t da, int32_t a, const char* classe) {
+  void disegna_vista(const vista& v, const std::optional<vista>& riquadro) {
+    out_ += f("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
+              v.x0, v.y0, v.w, v.h);
+    const int32_t fine = std::min(fine_percorso_, v.a);
+    binario(v, v.da, fine, "binario");
+    if (v.a > fine_percorso_) binario(v, fine_percorso_, v.a, "coda");
+    for (const galleria_vista& g : r_.gallerie)
+      if (g.fine() > v.da && g.inizio() < v.a)
+        binario(v, std::max(g.inizio(), v.da), std::min(g.fine(), v.a), "galleria");
+    if (riquadro) {
+      // Where the detail lies on the whole line.
+      std::string punti;
+      for (int32_t m = riquadro->da; m <= riquadro->a; m += 500)
+        if (auto q = schermo(v, m)) punti += f("%.1f,%.1f ", q->x, q->y);
+      out_ += "<polyline class=\"richiamo\" points=\"" + punti + "\"/>\n";
+    }
+
+    for (const caratteristica& c : r_.caratteristiche) {
+      if (c.posizione < v.da || c.posizione > v.a) continue;
+      auto q = schermo(v, c.posizione);
+      if (!q) continue;
+      if (c.tipo == tipo::segnale)
+        out_ += f("<circle class=\"signal%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\"><title>signal "
+                  "%d m</title></circle>\n",
+                  v.suffisso.c_str(), q->x, q->y, c.posizione);
+      else if (c.tipo == tipo::inizio_rallentamento || c.tipo == tipo::fine_rallentamento ||
+               c.tipo == tipo::avviso_rallentamento)
+        out_ += f("<rect class=\"slowdown%s\" x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" "
+                  "transform=\"rotate(45 %.1f %.1f)\"/>\n",
+                  v.suffisso.c_str(), q->x - 4.5, q->y - 4.5, q->x, q->y);
+      else if (c.tipo == tipo::cartello)
+        out_ += f("<rect class=\"sign-board%s\" x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\"/>\n",
+                  v.suffisso.c_str(), q->x - 4, q->y - 4);
+    }
+    stazioni_pianta(v, riquadro);
+    scala_e_nord(v);
+  }
+
+  // The screen point of metre m in view v, clamped to the drawing.
+  std::optional<punto> schermo(const vista& v, int32_t m) const {
+    auto q = punto_pianta(s_.profilo, std::clamp<int32_t>(m, 0, std::max(ultimo_disegnato_, 0)));
+    if (!q) return std::nullopt;
+    return v.verso_schermo(*q);
+  }
+
+  void binario(const vista& v, int32_t da, int32_t a, const char* classe) {
     std::string punti;
     for (int32_t m = da; m <= a; m += lunghezza_cella) {
-      auto q = schermo(m);
+      auto q = schermo(v, m);
       if (!q) continue;
       punti += f("%.1f,%.1f ", q->x, q->y);
     }
-    if (auto q = schermo(a)) punti += f("%.1f,%.1f", q->x, q->y);
+    if (auto q = schermo(v, a)) punti += f("%.1f,%.1f", q->x, q->y);
     if (!punti.empty())
       out_ += f("<polyline class=\"%s\" points=\"", classe) + punti + "\"/>\n";
   }
 
-  // Labels placed around each station, at the first spot that overlaps no
-  // other label and no station mark.
-  void etichette_stazioni() {
+  // Every station in the view gets its mark; the labels go to the detail for
+  // the stations it shows. A label takes the first spot around its station
+  // that covers no other label, mark or stretch of line.
+  void stazioni_pianta(const vista& v, const std::optional<vista>& riquadro) {
     std::vector<scatola> occupate;
-    std::vector<punto> posti;
+    for (int32_t m = v.da; m <= v.a; m += 250)
+      if (auto q = schermo(v, m)) occupate.push_back({q->x - 3, q->y - 3, q->x + 3, q->y + 3});
+    std::vector<std::pair<const stazione_vista*, punto>> posti;
     for (const stazione_vista& st : r_.stazioni) {
-      auto q = schermo(st.voce->valore_3);
-      posti.push_back(q.value_or(punto{-100, -100}));
-      if (q) occupate.push_back({q->x - 6, q->y - 6, q->x + 6, q->y + 6});
+      const int32_t m = st.voce->valore_3;
+      if (m < v.da || m > v.a) continue;
+      auto q = schermo(v, m);
+      if (!q) continue;
+      posti.emplace_back(&st, *q);
+      occupate.push_back({q->x - 7, q->y - 7, q->x + 7, q->y + 7});
+      out_ += f("<circle class=\"station%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"5\"><title>",
+                v.suffisso.c_str(), q->x, q->y) +
+              escapa_xml(st.voce->testo) + "</title></circle>\n";
     }
-    for (size_t i = 0; i < r_.stazioni.size(); ++i) {
-      const punto q = posti[i];
-      out_ += f("<circle class=\"station\" cx=\"%.1f\" cy=\"%.1f\" r=\"5\"><title>", q.x, q.y) +
-              escapa_xml(r_.stazioni[i].voce->testo) + "</title></circle>\n";
-    }
-    for (size_t i = 0; i < r_.stazioni.size(); ++i) {
-      const punto q = posti[i];
-      const std::string nome = r_.stazioni[i].voce->testo;
-      const double lw = 7.0 * static_cast<double>(nome.size()), lh = 13;
-      std::optional<scatola> scelta;
-      punto ancora{};
-      for (double raggio : {10.0, 24.0, 42.0, 64.0, 90.0}) {
-        for (int a = 0; a < 16 && !scelta; ++a) {
-          const double ang = a * 3.14159265358979 / 8;
-          const double dx = std::cos(ang) * raggio, dy = std::sin(ang) * raggio;
-          // Labels right of the point start there, left of it end there.
-          const double lx = dx >= 0 ? q.x + dx : q.x + dx - lw;
-          const double ly = q.y + dy;
-          scatola b{lx, ly - lh / 2, lx + lw, ly + lh / 2};
-          if (b.x0 < kMargineSinistro + 2 || b.x1 > kLarghezza - kMargineDestro - 2) continue;
-          bool libera = true;
-          for (const scatola& o : occupate) libera = libera && !o.tocca(b);
-          if (libera) scelta = b, ancora = {q.x + dx, ly};
-        }
-        if (scelta) break;
-      }
-      if (!scelta) continue;
-      occupate.push_back(*scelta);
-      if (std::hypot(ancora.x - q.x, ancora.y - q.y) > 12)
-        out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", q.x,
-                  q.y, ancora.x, ancora.y);
-      testo(scelta->x0, scelta->y1 - 3, "etichetta", nome);
+    for (const auto& [st, q] : posti) {
+      if (riquadro && st->voce->valore_3 >= riquadro->da && st->voce->valore_3 <= riquadro->a)
+        continue;
+      etichetta(v, q, st->voce->testo, occupate);
     }
   }
 
-  void scala_e_nord(double x0, double y0, double w, double h, double scala) {
-    const double km = passo_gradevole(200 / scala, 1) ;  // metres for about 200 px
-    const double px = km * scala;
-    const double bx = x0 + w - px - 30, by = y0 + h - 30;
+  void etichetta(const vista& v, punto q, const std::string& nome, std::vector<scatola>& occupate) {
+    const double lw = 7.0 * static_cast<double>(nome.size()), lh = 13;
+    for (double raggio : {10.0, 22.0, 36.0, 54.0, 76.0, 100.0}) {
+      for (int a = 0; a < 16; ++a) {
+        // Right and left first, then upwards and downwards.
+        static constexpr int ordine[16] = {0, 8, 1, 15, 7, 9, 2, 14, 6, 10, 3, 13, 5, 11, 4, 12};
+        const double ang = ordine[a] * 3.14159265358979 / 8;
+        const double dx = std::cos(ang) * raggio, dy = std::sin(ang) * raggio;
+        // A label right of its point starts there, one left of it ends there.
+        const double lx = dx >= -0.5 ? q.x + dx : q.x + dx - lw;
+        const double ly = q.y + dy;
+        const scatola b{lx, ly - lh / 2, lx + lw, ly + lh / 2};
+        if (b.x0 < v.x0 + 2 || b.x1 > v.x0 + v.w - 2 || b.y0 < v.y0 + 24 || b.y1 > v.y0 + v.h - 2)
+          continue;
+        bool libera = true;
+        for (const scatola& o : occupate) libera = libera && !o.tocca(b);
+        if (!libera) continue;
+        occupate.push_back(b);
+        if (raggio > 12)
+          out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+                    q.x, q.y, q.x + dx, ly);
+        testo(b.x0, b.y1 - 3, "etichetta", nome);
+        return;
+      }
+    }
+    testo(q.x + 8, q.y - 8, "etichetta", nome);  // nowhere free: next to its station
+  }
+
+  void scala_e_nord(const vista& v) {
+    const double metri = passo_gradevole(160 / v.scala, 1);  // about 160 px
+    const double px = metri * v.scala;
+    const double bx = v.x0 + v.w - px - 20, by = v.y0 + v.h - 20;
     out_ += f("<path d=\"M%.1f %.1f v6 h%.1f v-6\" fill=\"none\" stroke=\"#333\" "
               "stroke-width=\"1.5\"/>\n",
               bx, by - 6, px);
-    testo(bx + px / 2, by - 10, "asse", f("%g km", km / 1000), "middle");
-    const double nx = x0 + w - 40, ny = y0 + 40;
+    testo(bx + px / 2, by - 10, "asse", f("%g km", metri / 1000), "middle");
+    const double nx = v.x0 + v.w - 24, ny = v.y0 + 40;
     out_ += f("<path d=\"M%.1f %.1f l8 22 l-8 -6 l-8 6 z\" fill=\"#333\"/>\n", nx, ny);
     testo(nx, ny - 6, "asse", "N", "middle");
   }
@@ -348,7 +424,7 @@ class disegno {
                                      });
       const int32_t a = c.posizione, b = fine == r_.caratteristiche.end() ? a : fine->posizione;
       out_ += f("<line class=\"rallentamento\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 3),
+                px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 8),
                 y_vel(c.valori[0].second));
     }
 
@@ -357,12 +433,24 @@ class disegno {
       if (c.tipo == tipo::segnale)
         out_ += f("<line class=\"signal-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
                   px_km(c.posizione), y0 - 12, px_km(c.posizione), y0);
-    for (const stazione_vista& st : r_.stazioni) {
-      const double x = px_km(st.voce->valore_3);
+    // Station names slant below the frame, spread apart where stations crowd.
+    std::vector<double> tacche, nomi;
+    for (const stazione_vista& st : r_.stazioni) tacche.push_back(px_km(st.voce->valore_3));
+    nomi = tacche;
+    const double spazio = 12;
+    for (size_t i = 1; i < nomi.size(); ++i) nomi[i] = std::max(nomi[i], nomi[i - 1] + spazio);
+    for (size_t i = nomi.size(); i-- > 0;) {
+      const double tetto = i + 1 < nomi.size() ? nomi[i + 1] - spazio : x0 + w + 20;
+      nomi[i] = std::min(nomi[i], tetto);
+    }
+    for (size_t i = 0; i < r_.stazioni.size(); ++i) {
+      const double x = tacche[i], xn = nomi[i], yn = y0 + h + 22;
       out_ += f("<line class=\"station-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                x, y0 + h, x, y0 + h + 10);
-      testo(x + 3, y0 + h + 14, "nome-profilo", st.voce->testo, "end",
-            f(" transform=\"rotate(-60 %.1f %.1f)\"", x + 3, y0 + h + 14));
+                x, y0 + h, x, y0 + h + 8);
+      out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+                x, y0 + h + 8, xn, yn - 6);
+      testo(xn + 3, yn, "nome-profilo", r_.stazioni[i].voce->testo, "end",
+            f(" transform=\"rotate(-60 %.1f %.1f)\"", xn + 3, yn));
     }
     legenda_profilo(x0 + w - 250, y0 + 12);
     out_ += "</g>\n";
@@ -451,7 +539,7 @@ class disegno {
   const riepilogo& r_;
   int32_t fine_percorso_ = 0;
   std::string out_;
-  std::function<punto(punto)> verso_schermo_;
+  int32_t ultimo_disegnato_ = -1;
 };
 
 }  // namespace
