@@ -525,8 +525,9 @@ class disegno {
         {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"cartelli-a\"/>", x, y + 49, x + 24, y + 49), "speed boards (first, others dashed)"},
         {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"rallentamento\"/>", x, y + 69, x + 24, y + 69), "slowdown"},
         {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"12\" class=\"banda\"/>", x, y + 83), "tunnel"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"signal-tick\"/>"
-           "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"station-tick\"/>",
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#d62728\"/>"
+           "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#1f4e9c\" "
+           "stroke-width=\"1.5\"/>",
            x + 8, y + 102, x + 8, y + 114, x + 16, y + 102, x + 16, y + 114), "signal / station"},
     };
     for (size_t i = 0; i < voci.size(); ++i) {
