@@ -1,0 +1,92 @@
+#include "app/inspect_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/file_names.h"
+#include "app/run.h"
+#include "inspect/scenario_integrato.h"
+
+// The inspect command on the built-in run's files, held in memory.
+namespace {
+
+struct ispezione : ::testing::Test {
+  memory_file_system fs = file_integrati();
+  opzioni_inspect opzioni;
+  std::ostringstream out, err;
+
+  ispezione() { opzioni.directory = "/prog"; }
+  int esegui() { return esegui_inspect(opzioni, fs, out, err); }
+  static std::string percorso(file_scenario f) {
+    return percorso_file("/prog", nome_linea_predefinito, nome_treno_predefinito, f);
+  }
+};
+
+TEST_F(ispezione, SummaryOfTheBuiltInFiles) {
+  EXPECT_EQ(esegui(), esito_ok) << err.str();
+  EXPECT_EQ(err.str(), "");
+  EXPECT_TRUE(out.str().starts_with("Route length 219000 m; 4521 cells"));
+  EXPECT_NE(out.str().find("Stations (35)"), std::string::npos);
+}
+
+TEST_F(ispezione, JsonInsteadOfText) {
+  opzioni.json = true;
+  EXPECT_EQ(esegui(), esito_ok) << err.str();
+  EXPECT_TRUE(out.str().starts_with("{\n  \"route_length_m\": 219000,"));
+}
+
+TEST_F(ispezione, WritesTheCsvAndSvgFilesAskedFor) {
+  opzioni.csv = "/out/celle.csv";
+  opzioni.svg = "/out/linea.svg";
+  EXPECT_EQ(esegui(), esito_ok) << err.str();
+  EXPECT_TRUE(fs.file.at("/out/celle.csv").starts_with("cell,start_m,"));
+  EXPECT_TRUE(fs.file.at("/out/linea.svg").starts_with("<?xml"));
+}
+
+TEST_F(ispezione, OtherNamesFormOtherFileNames) {
+  opzioni.nome_treno = " EC 86";
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "inspect: cannot read /prog/Verona _Firenze  _ EC 86.sim: No such file "
+                       "or directory\n");
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(ispezione, MissingFileIsNamed) {
+  fs.file.erase(percorso(file_scenario::profilo_linea));
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "inspect: cannot read /prog/Verona _Firenze  _linea.dat: No such file or "
+                       "directory\n");
+}
+
+TEST_F(ispezione, FileOfTheWrongKindIsNamed) {
+  fs.file[percorso(file_scenario::celle)] = file_integrato(file_scenario::tabella);
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: 3530 "
+                       "bytes are not a whole number of 15-byte cells (235 cells and 5 bytes "
+                       "over)\n");
+}
+
+TEST_F(ispezione, CellsOfAnotherRouteAreRefused) {
+  fs.file[percorso(file_scenario::celle)].resize(15 * 4500);
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
+                       "route of 219000 m needs 4521\n");
+}
+
+TEST_F(ispezione, DrawingOfAnotherRouteIsRefused) {
+  std::string& dat = fs.file[percorso(file_scenario::profilo_linea)];
+  dat.resize(dat.size() - 4);  // the last two empty elements
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
+                       "the route of 219000 m needs 0 to 226000\n");
+}
+
+TEST_F(ispezione, UnwritableOutputIsNamed) {
+  opzioni.svg = "/out/linea.svg";
+  fs.fallisce_scrittura.insert("/out/linea.svg");
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "inspect: cannot write /out/linea.svg: No space left on device\n");
+}
+
+}  // namespace
