@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/user_interface.h"
+
+class Fl_Window;
+struct _XDisplay;
+
+// The waiting window and the message box, drawn with FLTK on an X display.
+class fltk_interface : public user_interface {
+ public:
+  // Null when there is no display to open. FLTK ends the process when it
+  // cannot open one itself, so the connection is opened here first and only
+  // then handed over.
+  static std::unique_ptr<fltk_interface> apri();
+
+  explicit fltk_interface(_XDisplay* display);
+  ~fltk_interface() override;
+
+  // Maps the window and paints "Attendere" before returning; the window is
+  // not repainted afterwards, since the run processes no events.
+  void mostra_attesa() override;
+  // Modal box with the text and one OK button; Return, Escape or closing the
+  // box ends it.
+  void mostra_errore(const std::string& testo) override;
+
+ private:
+  std::unique_ptr<Fl_Window> attesa_;
+};

@@ -1,0 +1,14 @@
+#include "platform/interface_factory.h"
+
+#include "platform/console_interface.h"
+
+#if defined(COMPILA_FLTK)
+#include "platform/fltk_interface.h"
+#endif
+
+std::unique_ptr<user_interface> crea_interfaccia(std::ostream& console) {
+#if defined(COMPILA_FLTK)
+  if (auto finestre = fltk_interface::apri()) return finestre;
+#endif
+  return std::make_unique<console_interface>(console);
+}
