@@ -40,7 +40,7 @@ const char* const kStile = R"(
   .limite { fill: none; stroke: #1f4e9c; stroke-width: 2; }
   .cartelli-a { fill: none; stroke: #2ca02c; stroke-width: 2; }
   .cartelli-bc { fill: none; stroke: #2ca02c; stroke-width: 1; stroke-dasharray: 4 3; opacity: 0.7; }
-  .rallentamento { fill: none; stroke: #ff9900; stroke-width: 4; }
+  .rallentamento { fill: none; stroke: #ff9900; stroke-width: 6; }
   .station-tick { stroke: #1f4e9c; stroke-width: 1.5; }
   .signal-tick { stroke: #d62728; stroke-width: 1.2; }
 )";
@@ -424,7 +424,7 @@ class disegno {
                                      });
       const int32_t a = c.posizione, b = fine == r_.caratteristiche.end() ? a : fine->posizione;
       out_ += f("<line class=\"rallentamento\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 8),
+                px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 12),
                 y_vel(c.valori[0].second));
     }
 

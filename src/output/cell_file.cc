@@ -32,9 +32,9 @@ bool decodifica_celle(std::string_view byte, array_celle* celle, std::string* er
     return false;
   }
   if (byte.size() % dimensione_cella != 0) {
-    *err = std::to_string(byte.size()) + " bytes are not a whole number of 15-byte cells (" +
+    *err = "a size of " + quanti_byte(byte.size()) + " is not a whole number of 15-byte cells (" +
            std::to_string(byte.size() / dimensione_cella) + " cells and " +
-           std::to_string(byte.size() % dimensione_cella) + " bytes over)";
+           quanti_byte(byte.size() % dimensione_cella) + " over)";
     return false;
   }
   array_celle letti(byte.size() / dimensione_cella);

@@ -44,7 +44,7 @@ bool decodifica_elemento(lettore_byte& in, size_t i, elemento_profilo* e, std::s
   }
   const auto manca = [&](size_t servono) {
     *err = dove() + " has tag " + std::to_string(tag) + " and needs " + std::to_string(servono) +
-           " value bytes, but the file ends after " + std::to_string(in.rimasti());
+           " value bytes, but the file ends after " + quanti_byte(in.rimasti());
     return false;
   };
   switch (static_cast<etichetta>(tag)) {

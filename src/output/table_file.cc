@@ -35,8 +35,8 @@ constexpr size_t dopo_il_testo = dimensione_voce_senza_testo - prima_del_testo;
 
 std::string voce_tagliata(int r, size_t inizio, size_t mancano, size_t dimensione) {
   return "record " + std::to_string(r) + " (from byte " + std::to_string(inizio) +
-         ") is cut short: " + std::to_string(mancano) + " more bytes needed past the end of the " +
-         std::to_string(dimensione) + "-byte file";
+         ") is cut short: the " + std::to_string(dimensione) + "-byte file ends " +
+         quanti_byte(mancano) + " too soon";
 }
 
 // One record; the caller has checked the file's bytes are there for the text
@@ -99,7 +99,8 @@ bool decodifica_tabella(std::string_view byte, tabella_scenario* tabella, std::s
   for (int r = 0; r < numero_voci; ++r)
     if (!decodifica_voce(in, r, &letta[static_cast<size_t>(r)], byte.size(), err)) return false;
   if (!in.finito()) {
-    *err = std::to_string(in.rimasti()) + " bytes follow record 86, which ends at byte " +
+    *err = quanti_byte(in.rimasti()) + (in.rimasti() == 1 ? " follows" : " follow") +
+           " record 86, which ends at byte " +
            std::to_string(in.posizione()) + " of " + std::to_string(byte.size());
     return false;
   }

@@ -62,9 +62,9 @@ TEST_F(ispezione, MissingFileIsNamed) {
 TEST_F(ispezione, FileOfTheWrongKindIsNamed) {
   fs.file[percorso(file_scenario::celle)] = file_integrato(file_scenario::tabella);
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: 3530 "
-                       "bytes are not a whole number of 15-byte cells (235 cells and 5 bytes "
-                       "over)\n");
+  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: a size "
+                       "of 3530 bytes is not a whole number of 15-byte cells (235 cells and 5 "
+                       "bytes over)\n");
 }
 
 TEST_F(ispezione, CellsOfAnotherRouteAreRefused) {

@@ -63,9 +63,9 @@ TEST(CellFileDecoding, SizeNotAWholeNumberOfCells) {
   array_celle celle;
   std::string err;
   EXPECT_FALSE(decodifica_celle(codifica_celle(array_celle(3)) + "x", &celle, &err));
-  EXPECT_EQ(err, "46 bytes are not a whole number of 15-byte cells (3 cells and 1 bytes over)");
+  EXPECT_EQ(err, "a size of 46 bytes is not a whole number of 15-byte cells (3 cells and 1 byte over)");
   EXPECT_FALSE(decodifica_celle(std::string(14, '\0'), &celle, &err));
-  EXPECT_EQ(err, "14 bytes are not a whole number of 15-byte cells (0 cells and 14 bytes over)");
+  EXPECT_EQ(err, "a size of 14 bytes is not a whole number of 15-byte cells (0 cells and 14 bytes over)");
   EXPECT_TRUE(celle.empty());
 }
 

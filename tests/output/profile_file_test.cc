@@ -99,9 +99,9 @@ TEST(ProfileFileDecoding, WrongTag) {
 
 TEST(ProfileFileDecoding, ValueCutShort) {
   EXPECT_EQ(decodifica_errore(std::string("\x02\x00\x01\x00\x05\x00\x00\x00\x00", 9)),
-            "element 1 (byte 4) has tag 5 and needs 8 value bytes, but the file ends after 3");
+            "element 1 (byte 4) has tag 5 and needs 8 value bytes, but the file ends after 3 bytes");
   EXPECT_EQ(decodifica_errore(std::string("\x02\x00\x01", 3)),
-            "element 0 (byte 0) has tag 2 and needs 2 value bytes, but the file ends after 1");
+            "element 0 (byte 0) has tag 2 and needs 2 value bytes, but the file ends after 1 byte");
 }
 
 TEST(ProfileFileDecoding, TagCutShort) {

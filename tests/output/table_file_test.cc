@@ -112,11 +112,9 @@ TEST(TableFileDecoding, EmptyFile) {
 TEST(TableFileDecoding, FileEndsInsideARecordsFixedFields) {
   const std::string intero = codifica_tabella(tabella_scenario{});
   EXPECT_EQ(decodifica_errore(intero.substr(0, 34 * 12 + 10)),
-            "record 12 (from byte 408) is cut short: 6 more bytes needed past the end of the "
-            "418-byte file");
+            "record 12 (from byte 408) is cut short: the 418-byte file ends 6 bytes too soon");
   EXPECT_EQ(decodifica_errore(intero.substr(0, intero.size() - 1)),
-            "record 86 (from byte 2924) is cut short: 1 more bytes needed past the end of the "
-            "2957-byte file");
+            "record 86 (from byte 2924) is cut short: the 2957-byte file ends 1 byte too soon");
 }
 
 TEST(TableFileDecoding, TextLengthPastTheEnd) {
