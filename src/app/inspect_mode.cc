@@ -51,12 +51,15 @@ class ispezione {
     return true;
   }
 
+  // A compile without the line drawing writes no line profile file: the
+  // views then go without the plan.
   bool leggi_tutto() {
     return leggi(file_scenario::tabella, "a scenario table file", decodifica_tabella,
                  &s_.tabella) &&
            leggi(file_scenario::celle, "a cell file", decodifica_celle, &s_.celle) &&
-           leggi(file_scenario::profilo_linea, "a line profile file", decodifica_profilo,
-                 &s_.profilo);
+           (!fs_.esiste(percorso(file_scenario::profilo_linea)) ||
+            leggi(file_scenario::profilo_linea, "a line profile file", decodifica_profilo,
+                  &s_.profilo));
   }
 
   // The cells and the drawing reach 7000 m past the route's end that the
@@ -75,7 +78,7 @@ class ispezione {
            << " cells, but the route of " << lunghezza << " m needs " << celle << "\n";
       return false;
     }
-    if (s_.profilo.ultimo_metro() != ultimo_metro) {
+    if (s_.profilo.ultimo_metro() >= 0 && s_.profilo.ultimo_metro() != ultimo_metro) {
       err_ << "inspect: " << percorso(file_scenario::profilo_linea) << " draws metres 0 to "
            << s_.profilo.ultimo_metro() << ", but the route of " << lunghezza << " m needs 0 to "
            << ultimo_metro << "\n";

@@ -17,8 +17,9 @@ struct opzioni_inspect {
   std::string svg;    // when not empty, the drawing goes to this file
 };
 
-// Reads the line profile, scenario table and cell files of one compiled
-// scenario, checks that they belong together, prints the summary (text or
+// Reads the scenario table, cell and line profile files of one compiled
+// scenario (the last only when it exists: a compile without the line drawing
+// leaves none), checks that they belong together, prints the summary (text or
 // JSON) on `out` and writes the CSV and SVG files asked for. Returns esito_ok,
 // or esito_errore_file with one line on `err` naming the file that is missing,
 // unreadable or not of its kind, or that could not be written.

@@ -93,6 +93,8 @@ void scrivi_riepilogo(const scenario_compilato& s, const riepilogo& r, std::ostr
   if (!s.celle.empty()) out << " (0 to " << s.celle.size() - 1 << ")";
   if (s.profilo.ultimo_metro() >= 0)
     out << "; line drawing of metres 0 to " << s.profilo.ultimo_metro();
+  else
+    out << "; no line drawing";
   out << "\n\n";
   generali(s, out);
   stazioni(r, out);

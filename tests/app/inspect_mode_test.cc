@@ -53,10 +53,19 @@ TEST_F(ispezione, OtherNamesFormOtherFileNames) {
 }
 
 TEST_F(ispezione, MissingFileIsNamed) {
-  fs.file.erase(percorso(file_scenario::profilo_linea));
+  fs.file.erase(percorso(file_scenario::celle));
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: cannot read /prog/Verona _Firenze  _linea.dat: No such file or "
+  EXPECT_EQ(err.str(), "inspect: cannot read /prog/Verona _Firenze  _ EC 85.dat: No such file or "
                        "directory\n");
+}
+
+TEST_F(ispezione, WithoutTheLineProfileFileTheViewsGoWithoutThePlan) {
+  fs.file.erase(percorso(file_scenario::profilo_linea));
+  opzioni.svg = "/out/linea.svg";
+  EXPECT_EQ(esegui(), esito_ok) << err.str();
+  EXPECT_TRUE(out.str().starts_with("Route length 219000 m; 4521 cells of 50 m (0 to 4520); no "
+                                    "line drawing\n"));
+  EXPECT_NE(fs.file.at("/out/linea.svg").find(">no line drawing<"), std::string::npos);
 }
 
 TEST_F(ispezione, FileOfTheWrongKindIsNamed) {
