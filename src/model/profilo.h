@@ -63,6 +63,10 @@ class profilo_linea {
                                                 : 0.0;
   }
 
+  // One coordinate's tags and values, metre by metre, for the encoder.
+  const std::vector<etichetta>& etichette(int coordinata) const { return etichette_[indice(coordinata)]; }
+  const std::vector<double>& valori(int coordinata) const { return valori_[indice(coordinata)]; }
+
   // Both coordinates of metre `metro` as doubles.
   void imposta_reale(int32_t metro, double x, double y) {
     const auto m = static_cast<size_t>(metro);
