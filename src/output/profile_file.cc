@@ -11,8 +11,8 @@ namespace {
 
 using etichetta = elemento_profilo::etichetta;
 
-size_t dimensione(const elemento_profilo& e) {
-  switch (e.tag) {
+size_t dimensione(etichetta tag) {
+  switch (tag) {
     case etichetta::intero: return dimensione_elemento_intero;
     case etichetta::reale: return dimensione_elemento_reale;
     case etichetta::vuoto: break;
@@ -20,11 +20,13 @@ size_t dimensione(const elemento_profilo& e) {
   return dimensione_elemento_vuoto;
 }
 
-char* codifica_elemento(char* p, const elemento_profilo& e) {
-  p = codifica_fisso16(p, static_cast<uint16_t>(e.tag));
-  switch (e.tag) {
-    case etichetta::intero: return codifica_fisso16(p, static_cast<uint16_t>(e.intero));
-    case etichetta::reale: return codifica_fisso64(p, std::bit_cast<uint64_t>(e.reale));
+// An integer element holds a 16-bit value, exact as a double.
+char* codifica_elemento(char* p, etichetta tag, double valore) {
+  p = codifica_fisso16(p, static_cast<uint16_t>(tag));
+  switch (tag) {
+    case etichetta::intero:
+      return codifica_fisso16(p, static_cast<uint16_t>(static_cast<int16_t>(valore)));
+    case etichetta::reale: return codifica_fisso64(p, std::bit_cast<uint64_t>(valore));
     case etichetta::vuoto: break;
   }
   return p;
@@ -72,13 +74,16 @@ bool decodifica_elemento(lettore_byte& in, size_t i, elemento_profilo* e, std::s
 std::string codifica_profilo(const profilo_linea& profilo) {
   size_t attesi = 0;
   for (int c = 0; c <= 1; ++c)
-    for (int32_t m = 0; m <= profilo.ultimo_metro(); ++m) attesi += dimensione(profilo(m, c));
+    for (etichetta tag : profilo.etichette(c)) attesi += dimensione(tag);
 
   std::string out(attesi, '\0');
   char* const inizio = out.data();
   char* p = inizio;
-  for (int c = 0; c <= 1; ++c)
-    for (int32_t m = 0; m <= profilo.ultimo_metro(); ++m) p = codifica_elemento(p, profilo(m, c));
+  for (int c = 0; c <= 1; ++c) {
+    const std::vector<etichetta>& tag = profilo.etichette(c);
+    const std::vector<double>& valore = profilo.valori(c);
+    for (size_t m = 0; m < tag.size(); ++m) p = codifica_elemento(p, tag[m], valore[m]);
+  }
   verifica_dimensione("the line profile file", static_cast<size_t>(p - inizio), attesi);
   return out;
 }
