@@ -20,7 +20,8 @@ json generali(const scenario_compilato& s) {
        json::array({sezione(t[voce::progressiva_tre]), sezione(t[voce::progressiva_due]),
                     sezione(t[voce::progressiva_uno])})},
       {"train_and_route",
-       {{"braked_mass_percent", g.valore_1}, {"route_length_m", g.valore_2},
+       {{"braked_mass_percent", g.valore_1},
+        {"route_length_m", g.valore_2},
         {"coaches", g.valore_3}}},
       {"line",
        {{"name", l.testo},
@@ -62,7 +63,7 @@ json stazione(const stazione_vista& st) {
 json caratteristica_json(const caratteristica& c) {
   json valori = json::object();
   for (const auto& [nome, valore] : c.valori) valori[nome] = valore;
-  return {{"cell", c.cella},     {"position_m", c.posizione},     {"type", c.tipo},
+  return {{"cell", c.cella},     {"position_m", c.posizione},    {"type", c.tipo},
           {"feature", c.genere}, {"description", c.descrizione}, {"values", valori}};
 }
 
@@ -77,11 +78,11 @@ std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
   for (const stazione_vista& st : r.stazioni) stazioni.push_back(stazione(st));
   json& cartelli = out["sign_boards"] = json::array();
   for (const cartello_visto& c : r.cartelli)
-    cartelli.push_back({{"record", c.record},
-                        {"text", c.testo},
-                        {"cell", c.cella < 0 ? json(nullptr) : json(c.cella)},
-                        {"position_m", c.cella < 0 ? json(nullptr)
-                                                   : json((c.cella - 1) * lunghezza_cella)}});
+    cartelli.push_back(
+        {{"record", c.record},
+         {"text", c.testo},
+         {"cell", c.cella < 0 ? json(nullptr) : json(c.cella)},
+         {"position_m", c.cella < 0 ? json(nullptr) : json((c.cella - 1) * lunghezza_cella)}});
   json& gallerie = out["tunnels"] = json::array();
   for (const galleria_vista& g : r.gallerie)
     gallerie.push_back({{"start_m", g.inizio()},

@@ -94,10 +94,11 @@ class disegno {
   }
 
   std::string svg() {
-    out_ = f("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
-             "viewBox=\"0 0 %.0f %.0f\">\n",
-             kLarghezza, kAltezza, kLarghezza, kAltezza);
+    out_ =
+        f("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
+          "viewBox=\"0 0 %.0f %.0f\">\n",
+          kLarghezza, kAltezza, kLarghezza, kAltezza);
     out_ += "<style>" + std::string(kStile) + "</style>\n";
     out_ += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
     titolo();
@@ -241,14 +242,16 @@ class disegno {
       auto q = schermo(v, c.posizione);
       if (!q) continue;
       if (c.tipo == tipo::segnale)
-        out_ += f("<circle class=\"signal%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\"><title>signal "
-                  "%d m</title></circle>\n",
-                  v.suffisso.c_str(), q->x, q->y, c.posizione);
+        out_ +=
+            f("<circle class=\"signal%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\"><title>signal "
+              "%d m</title></circle>\n",
+              v.suffisso.c_str(), q->x, q->y, c.posizione);
       else if (c.tipo == tipo::inizio_rallentamento || c.tipo == tipo::fine_rallentamento ||
                c.tipo == tipo::avviso_rallentamento)
-        out_ += f("<rect class=\"slowdown%s\" x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" "
-                  "transform=\"rotate(45 %.1f %.1f)\"/>\n",
-                  v.suffisso.c_str(), q->x - 4.5, q->y - 4.5, q->x, q->y);
+        out_ +=
+            f("<rect class=\"slowdown%s\" x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" "
+              "transform=\"rotate(45 %.1f %.1f)\"/>\n",
+              v.suffisso.c_str(), q->x - 4.5, q->y - 4.5, q->x, q->y);
       else if (c.tipo == tipo::cartello)
         out_ += f("<rect class=\"sign-board%s\" x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\"/>\n",
                   v.suffisso.c_str(), q->x - 4, q->y - 4);
@@ -272,8 +275,7 @@ class disegno {
       punti += f("%.1f,%.1f ", q->x, q->y);
     }
     if (auto q = schermo(v, a)) punti += f("%.1f,%.1f", q->x, q->y);
-    if (!punti.empty())
-      out_ += f("<polyline class=\"%s\" points=\"", classe) + punti + "\"/>\n";
+    if (!punti.empty()) out_ += f("<polyline class=\"%s\" points=\"", classe) + punti + "\"/>\n";
   }
 
   // Every station in the view gets its mark; the labels go to the detail for
@@ -334,9 +336,10 @@ class disegno {
     const double metri = passo_gradevole(160 / v.scala, 1);  // about 160 px
     const double px = metri * v.scala;
     const double bx = v.x0 + v.w - px - 20, by = v.y0 + v.h - 20;
-    out_ += f("<path d=\"M%.1f %.1f v6 h%.1f v-6\" fill=\"none\" stroke=\"#333\" "
-              "stroke-width=\"1.5\"/>\n",
-              bx, by - 6, px);
+    out_ +=
+        f("<path d=\"M%.1f %.1f v6 h%.1f v-6\" fill=\"none\" stroke=\"#333\" "
+          "stroke-width=\"1.5\"/>\n",
+          bx, by - 6, px);
     testo(bx + px / 2, by - 10, "asse", f("%g km", metri / 1000), "middle");
     const double nx = v.x0 + v.w - 24, ny = v.y0 + 40;
     out_ += f("<path d=\"M%.1f %.1f l8 22 l-8 -6 l-8 6 z\" fill=\"#333\"/>\n", nx, ny);
@@ -348,13 +351,28 @@ class disegno {
       std::string segno, nome;
     };
     const std::vector<voce_legenda> voci = {
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"binario\"/>", x, y, x + 24, y), "line"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"galleria\"/>", x, y + 20, x + 24, y + 20), "tunnel"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"coda\"/>", x, y + 40, x + 24, y + 40), "past the route's end"},
-        {f("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"5\" fill=\"#fff\" stroke=\"#1f4e9c\" stroke-width=\"2.5\"/>", x + 12, y + 60), "station"},
-        {f("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\" fill=\"#d62728\"/>", x + 12, y + 80), "signal"},
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" fill=\"#ff9900\" transform=\"rotate(45 %.1f %.1f)\"/>", x + 7.5, y + 95.5, x + 12, y + 100), "slowdown board, start, end"},
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\" fill=\"#2ca02c\"/>", x + 8, y + 116), "sign board"},
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"binario\"/>", x, y,
+           x + 24, y),
+         "line"},
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"galleria\"/>", x, y + 20,
+           x + 24, y + 20),
+         "tunnel"},
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"coda\"/>", x, y + 40,
+           x + 24, y + 40),
+         "past the route's end"},
+        {f("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"5\" fill=\"#fff\" stroke=\"#1f4e9c\" "
+           "stroke-width=\"2.5\"/>",
+           x + 12, y + 60),
+         "station"},
+        {f("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\" fill=\"#d62728\"/>", x + 12, y + 80),
+         "signal"},
+        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" fill=\"#ff9900\" "
+           "transform=\"rotate(45 %.1f %.1f)\"/>",
+           x + 7.5, y + 95.5, x + 12, y + 100),
+         "slowdown board, start, end"},
+        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\" fill=\"#2ca02c\"/>", x + 8,
+           y + 116),
+         "sign board"},
     };
     for (size_t i = 0; i < voci.size(); ++i) {
       out_ += voci[i].segno + "\n";
@@ -402,8 +420,8 @@ class disegno {
     for (const galleria_vista& g : r_.gallerie) {
       if (g.inizio() >= fine_percorso_) continue;
       const double a = px_km(g.inizio()), b = px_km(std::min(g.fine(), fine_percorso_));
-      out_ += f("<rect class=\"banda\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
-                a, y0, std::max(b - a, 0.8), h);
+      out_ += f("<rect class=\"banda\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n", a,
+                y0, std::max(b - a, 0.8), h);
     }
 
     assi(x0, y0, w, h, qmin, qmax, passo_q, vtetto, y_quota, y_vel);
@@ -418,10 +436,10 @@ class disegno {
     gradini_cartelli(y_vel);
     for (const caratteristica& c : r_.caratteristiche) {
       if (c.tipo != tipo::inizio_rallentamento) continue;
-      const auto fine = std::find_if(r_.caratteristiche.begin(), r_.caratteristiche.end(),
-                                     [&](const caratteristica& e) {
-                                       return e.tipo == tipo::fine_rallentamento && e.cella > c.cella;
-                                     });
+      const auto fine = std::find_if(
+          r_.caratteristiche.begin(), r_.caratteristiche.end(), [&](const caratteristica& e) {
+            return e.tipo == tipo::fine_rallentamento && e.cella > c.cella;
+          });
       const int32_t a = c.posizione, b = fine == r_.caratteristiche.end() ? a : fine->posizione;
       out_ += f("<line class=\"rallentamento\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
                 px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 12),
@@ -447,8 +465,8 @@ class disegno {
       const double x = tacche[i], xn = nomi[i], yn = y0 + h + 22;
       out_ += f("<line class=\"station-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
                 x, y0 + h, x, y0 + h + 8);
-      out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                x, y0 + h + 8, xn, yn - 6);
+      out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", x,
+                y0 + h + 8, xn, yn - 6);
       testo(xn + 3, yn, "nome-profilo", r_.stazioni[i].voce->testo, "end",
             f(" transform=\"rotate(-60 %.1f %.1f)\"", xn + 3, yn));
     }
@@ -486,12 +504,15 @@ class disegno {
   void gradini_limite(Fv y_vel) {
     std::string d;
     int precedente = -1;
-    const size_t celle = std::min(s_.celle.size(), static_cast<size_t>(fine_percorso_ / lunghezza_cella));
+    const size_t celle =
+        std::min(s_.celle.size(), static_cast<size_t>(fine_percorso_ / lunghezza_cella));
     for (size_t k = 0; k < celle; ++k) {
       const int v = s_.celle[k].limite * 5;
       const double x = px_km(static_cast<double>(k) * lunghezza_cella);
-      if (precedente < 0) d += f("M%.1f %.1f ", x, y_vel(v));
-      else if (v != precedente) d += f("H%.1f V%.1f ", x, y_vel(v));
+      if (precedente < 0)
+        d += f("M%.1f %.1f ", x, y_vel(v));
+      else if (v != precedente)
+        d += f("H%.1f V%.1f ", x, y_vel(v));
       precedente = v;
     }
     if (!d.empty()) {
@@ -516,19 +537,29 @@ class disegno {
   }
 
   void legenda_profilo(double x, double y) {
-    out_ += f("<rect x=\"%.1f\" y=\"%.1f\" width=\"240\" height=\"136\" fill=\"#fff\" "
-              "fill-opacity=\"0.9\" stroke=\"#ccc\"/>\n",
-              x - 8, y - 4);
+    out_ +=
+        f("<rect x=\"%.1f\" y=\"%.1f\" width=\"240\" height=\"136\" fill=\"#fff\" "
+          "fill-opacity=\"0.9\" stroke=\"#ccc\"/>\n",
+          x - 8, y - 4);
     const std::vector<std::pair<std::string, std::string>> voci = {
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"10\" class=\"quota\"/>", x, y + 4), "elevation"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"limite\"/>", x, y + 29, x + 24, y + 29), "train's speed limit"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"cartelli-a\"/>", x, y + 49, x + 24, y + 49), "speed boards (first, others dashed)"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"rallentamento\"/>", x, y + 69, x + 24, y + 69), "slowdown"},
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"12\" class=\"banda\"/>", x, y + 83), "tunnel"},
+        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"10\" class=\"quota\"/>", x, y + 4),
+         "elevation"},
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"limite\"/>", x, y + 29,
+           x + 24, y + 29),
+         "train's speed limit"},
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"cartelli-a\"/>", x,
+           y + 49, x + 24, y + 49),
+         "speed boards (first, others dashed)"},
+        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"rallentamento\"/>", x,
+           y + 69, x + 24, y + 69),
+         "slowdown"},
+        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"12\" class=\"banda\"/>", x, y + 83),
+         "tunnel"},
         {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#d62728\"/>"
            "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#1f4e9c\" "
            "stroke-width=\"1.5\"/>",
-           x + 8, y + 102, x + 8, y + 114, x + 16, y + 102, x + 16, y + 114), "signal / station"},
+           x + 8, y + 102, x + 8, y + 114, x + 16, y + 102, x + 16, y + 114),
+         "signal / station"},
     };
     for (size_t i = 0; i < voci.size(); ++i) {
       out_ += voci[i].first + "\n";

@@ -30,8 +30,8 @@ void segnale(const cella& c, caratteristica* f) {
   const int s1 = c.dato_1 / 10, s2 = c.dato_2 / 10, s3 = c.dato_3 / 10;
   const int d1 = c.dato_1 % 10, d2 = c.dato_2 % 10, d3 = c.dato_3 % 10;
   f->genere = "signal";
-  f->valori = {{"sx", sx}, {"s1", s1}, {"s2", s2}, {"s3", s3}, {"rapp", rapp}, {"dx", dx},
-               {"d1", d1}, {"d2", d2}, {"d3", d3}, {"tempo", c.tempo}};
+  f->valori = {{"sx", sx}, {"s1", s1}, {"s2", s2}, {"s3", s3}, {"rapp", rapp},
+               {"dx", dx}, {"d1", d1}, {"d2", d2}, {"d3", d3}, {"tempo", c.tempo}};
   f->descrizione = "left kind " + std::to_string(sx) + ": " + std::to_string(s1) + " " +
                    std::to_string(s2) + " " + std::to_string(s3);
   if (dx != 0 || d1 != 0 || d2 != 0 || d3 != 0)
@@ -58,9 +58,10 @@ void indicatori(const cella& c, caratteristica* f) {
   const auto [c1, c2] = velocita_cartello(c.dato_3);
   const int strisce1 = c.dato_4 / 10, strisce2 = c.dato_4 % 10;
   f->genere = "speed boards";
-  f->valori = {{"a_kmh", a1}, {"b_kmh", b1}, {"c_kmh", c1}, {"stripes", strisce1},
-               {"second_a_kmh", a2}, {"second_b_kmh", b2}, {"second_c_kmh", c2},
-               {"second_stripes", strisce2}};
+  f->valori = {{"a_kmh", a1},        {"b_kmh", b1},
+               {"c_kmh", c1},        {"stripes", strisce1},
+               {"second_a_kmh", a2}, {"second_b_kmh", b2},
+               {"second_c_kmh", c2}, {"second_stripes", strisce2}};
   char buf[160];
   std::snprintf(buf, sizeof buf, "%d/%d/%d km/h, %d stripes", a1, b1, c1, strisce1);
   f->descrizione = buf;
@@ -107,10 +108,10 @@ caratteristica descrivi(const tabella_scenario& t, size_t k, const cella& c) {
       break;
     default:
       f.genere = "type " + std::to_string(c.tipo_cella);
-      f.valori = {{"dato_1", c.dato_1}, {"dato_2", c.dato_2}, {"dato_3", c.dato_3},
-                  {"dato_4", c.dato_4}};
-      f.descrizione = "values " + std::to_string(c.dato_1) + " " + std::to_string(c.dato_2) +
-                      " " + std::to_string(c.dato_3) + " " + std::to_string(c.dato_4);
+      f.valori = {
+          {"dato_1", c.dato_1}, {"dato_2", c.dato_2}, {"dato_3", c.dato_3}, {"dato_4", c.dato_4}};
+      f.descrizione = "values " + std::to_string(c.dato_1) + " " + std::to_string(c.dato_2) + " " +
+                      std::to_string(c.dato_3) + " " + std::to_string(c.dato_4);
       break;
   }
   return f;
@@ -168,11 +169,11 @@ riepilogo riassumi(const scenario_compilato& s) {
   while (primo_cartello - 1 >= 1 && solo_testo(s.tabella[static_cast<size_t>(primo_cartello - 1)]))
     --primo_cartello;
   for (int k = voce::primo_cartello; k >= primo_cartello; --k)
-    r.cartelli.push_back({k, s.tabella[static_cast<size_t>(k)].testo,
-                          cella_che_nomina(s.celle, tipo::cartello, k)});
+    r.cartelli.push_back(
+        {k, s.tabella[static_cast<size_t>(k)].testo, cella_che_nomina(s.celle, tipo::cartello, k)});
   for (int k = 1; k < primo_cartello && !voce_vuota(s.tabella[static_cast<size_t>(k)]); ++k)
-    r.stazioni.push_back({k, &s.tabella[static_cast<size_t>(k)],
-                          cella_che_nomina(s.celle, tipo::fermata, k)});
+    r.stazioni.push_back(
+        {k, &s.tabella[static_cast<size_t>(k)], cella_che_nomina(s.celle, tipo::fermata, k)});
 
   for (size_t k = 0; k < s.celle.size(); ++k) {
     const uint8_t t = s.celle[k].tipo_cella;

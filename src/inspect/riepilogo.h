@@ -28,8 +28,8 @@ struct caratteristica {
   int cella = 0;
   int32_t posizione = 0;  // metres: where the feature stands on the line
   uint8_t tipo = 0;
-  std::string genere;     // "signal", "slowdown start", ...
-  std::string descrizione;  // its values in words
+  std::string genere;                               // "signal", "slowdown start", ...
+  std::string descrizione;                          // its values in words
   std::vector<std::pair<std::string, int>> valori;  // the same values by name
 };
 

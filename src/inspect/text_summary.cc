@@ -37,10 +37,10 @@ void generali(const scenario_compilato& s, std::ostream& out) {
            tra_virgolette(l.testo).c_str(), l.valore_1, l.valore_2, l.valore_3, l.intero_1,
            l.valore_4);
   const voce_scenario& n = t[voce::treno];
-  const std::string ripetizione =
-      n.valore_2 == 0 ? std::string("no signal repetition")
-                      : f("signal repetition from %d m to %d m with %d codes", n.valore_1,
-                          n.valore_2, n.valore_3);
+  const std::string ripetizione = n.valore_2 == 0
+                                      ? std::string("no signal repetition")
+                                      : f("signal repetition from %d m to %d m with %d codes",
+                                          n.valore_1, n.valore_2, n.valore_3);
   out << f("  86 train %s: %s; sand %d; clock %02d:%02d:%02d\n", tra_virgolette(n.testo).c_str(),
            ripetizione.c_str(), n.intero_1, n.intero_3, n.intero_4, n.intero_5);
   if (s.celle.size() > 1)
@@ -73,8 +73,8 @@ void gallerie(const riepilogo& r, std::ostream& out) {
   out << "\nTunnel stretches (" << r.gallerie.size() << ")\n"
       << "      from       to  cells        code markers\n";
   for (const galleria_vista& g : r.gallerie)
-    out << f("  %8d %8d  %4d-%-4d %5d %7d\n", g.inizio(), g.fine(), g.prima_cella,
-             g.ultima_cella, g.codice, g.marcatori);
+    out << f("  %8d %8d  %4d-%-4d %5d %7d\n", g.inizio(), g.fine(), g.prima_cella, g.ultima_cella,
+             g.codice, g.marcatori);
 }
 
 void caratteristiche(const riepilogo& r, std::ostream& out) {

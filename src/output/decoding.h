@@ -8,7 +8,9 @@
 #include <string_view>
 
 // "1 byte", "2 bytes": for the decoders' messages.
-inline std::string quanti_byte(size_t n) { return std::to_string(n) + (n == 1 ? " byte" : " bytes"); }
+inline std::string quanti_byte(size_t n) {
+  return std::to_string(n) + (n == 1 ? " byte" : " bytes");
+}
 
 // Reads the little-endian fields of a binary file back, never past its end:
 // every read first checks that the bytes are there and returns false when they

@@ -47,48 +47,54 @@ TEST_F(ispezione, WritesTheCsvAndSvgFilesAskedFor) {
 TEST_F(ispezione, OtherNamesFormOtherFileNames) {
   opzioni.nome_treno = " EC 86";
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: cannot read /prog/Verona _Firenze  _ EC 86.sim: No such file "
-                       "or directory\n");
+  EXPECT_EQ(err.str(),
+            "inspect: cannot read /prog/Verona _Firenze  _ EC 86.sim: No such file "
+            "or directory\n");
   EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(ispezione, MissingFileIsNamed) {
   fs.file.erase(percorso(file_scenario::celle));
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: cannot read /prog/Verona _Firenze  _ EC 85.dat: No such file or "
-                       "directory\n");
+  EXPECT_EQ(err.str(),
+            "inspect: cannot read /prog/Verona _Firenze  _ EC 85.dat: No such file or "
+            "directory\n");
 }
 
 TEST_F(ispezione, WithoutTheLineProfileFileTheViewsGoWithoutThePlan) {
   fs.file.erase(percorso(file_scenario::profilo_linea));
   opzioni.svg = "/out/linea.svg";
   EXPECT_EQ(esegui(), esito_ok) << err.str();
-  EXPECT_TRUE(out.str().starts_with("Route length 219000 m; 4521 cells of 50 m (0 to 4520); no "
-                                    "line drawing\n"));
+  EXPECT_TRUE(
+      out.str().starts_with("Route length 219000 m; 4521 cells of 50 m (0 to 4520); no "
+                            "line drawing\n"));
   EXPECT_NE(fs.file.at("/out/linea.svg").find(">no line drawing<"), std::string::npos);
 }
 
 TEST_F(ispezione, FileOfTheWrongKindIsNamed) {
   fs.file[percorso(file_scenario::celle)] = file_integrato(file_scenario::tabella);
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: a size "
-                       "of 3530 bytes is not a whole number of 15-byte cells (235 cells and 5 "
-                       "bytes over)\n");
+  EXPECT_EQ(err.str(),
+            "inspect: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: a size "
+            "of 3530 bytes is not a whole number of 15-byte cells (235 cells and 5 "
+            "bytes over)\n");
 }
 
 TEST_F(ispezione, CellsOfAnotherRouteAreRefused) {
   fs.file[percorso(file_scenario::celle)].resize(15 * 4500);
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
-                       "route of 219000 m needs 4521\n");
+  EXPECT_EQ(err.str(),
+            "inspect: /prog/Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
+            "route of 219000 m needs 4521\n");
 }
 
 TEST_F(ispezione, DrawingOfAnotherRouteIsRefused) {
   std::string& dat = fs.file[percorso(file_scenario::profilo_linea)];
   dat.resize(dat.size() - 4);  // the last two empty elements
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: /prog/Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
-                       "the route of 219000 m needs 0 to 226000\n");
+  EXPECT_EQ(err.str(),
+            "inspect: /prog/Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
+            "the route of 219000 m needs 0 to 226000\n");
 }
 
 TEST_F(ispezione, UnwritableOutputIsNamed) {

@@ -32,8 +32,10 @@ TEST(LineSvg, BuiltInDrawingIsWellFormedWithOneMarkPerStationAndSignal) {
   const svg_letto letto = leggi(svg);
   ASSERT_FALSE(letto.elementi.empty());
   EXPECT_EQ(letto.elementi.front().nome, "svg");
-  const size_t segnali = static_cast<size_t>(std::count_if(
-      s.celle.begin(), s.celle.end(), [](const cella& c) { return c.tipo_cella == tipo::segnale; }));
+  const size_t segnali =
+      static_cast<size_t>(std::count_if(s.celle.begin(), s.celle.end(), [](const cella& c) {
+        return c.tipo_cella == tipo::segnale;
+      }));
   EXPECT_EQ(segnali, 55u);
   EXPECT_EQ(letto.con_classe("station"), 35u);
   EXPECT_EQ(letto.con_classe("signal"), segnali);
@@ -80,12 +82,13 @@ TEST(LineSvg, NonFiniteCoordinatesAreSkipped) {
 }
 
 TEST(XmlCheck, CatchesTheFaultsItIsFor) {
-  for (const char* cattivo : {"<a><b></a>", "<a x=1/>", "<a>&nbsp;</a>", "<a>x<</a>", "<a/><b/>",
-                              "<a x=\"<\"/>", "<a"}) {
+  for (const char* cattivo :
+       {"<a><b></a>", "<a x=1/>", "<a>&nbsp;</a>", "<a>x<</a>", "<a/><b/>", "<a x=\"<\"/>", "<a"}) {
     verifica_xml v(cattivo);
     EXPECT_FALSE(v.esegui()) << cattivo;
   }
-  verifica_xml buono("<?xml version=\"1.0\"?>\n<a x='1'><!-- c --><b y=\"&amp;\">t &#38; u</b></a>\n");
+  verifica_xml buono(
+      "<?xml version=\"1.0\"?>\n<a x='1'><!-- c --><b y=\"&amp;\">t &#38; u</b></a>\n");
   EXPECT_TRUE(buono.esegui()) << buono.err;
   EXPECT_EQ(buono.elementi.size(), 2u);
 }

@@ -90,7 +90,8 @@ TEST(RiepilogoIntegrato, EverySignalLineIsOneSignalFeature) {
   EXPECT_EQ(std::count_if(v.begin(), v.end(), [](const caratteristica& c) { return c.tipo == 1; }),
             55);
   EXPECT_EQ(std::count_if(v.begin(), v.end(), [](const caratteristica& c) { return c.tipo == 11; }),
-            0) << "tunnel markers are counted with their tunnels";
+            0)
+      << "tunnel markers are counted with their tunnels";
 }
 
 TEST(RiepilogoIntegrato, TunnelStretchesWithCodesAndMarkers) {

@@ -23,11 +23,13 @@ bool contiene(const std::string& s, const std::string& parte) {
 
 TEST(TextSummary, RouteGeneralRecordsStationsBoardsAndFeatures) {
   const std::string t = testo_integrato();
-  EXPECT_TRUE(t.starts_with("Route length 219000 m; 4521 cells of 50 m (0 to 4520); line "
-                            "drawing of metres 0 to 226000\n"))
+  EXPECT_TRUE(
+      t.starts_with("Route length 219000 m; 4521 cells of 50 m (0 to 4520); line "
+                    "drawing of metres 0 to 226000\n"))
       << t.substr(0, 200);
   for (const char* riga : {
-           "  81 chainage section: from 114500 m, reference 211600 m, flag 1 (chainage decreasing)\n",
+           "  81 chainage section: from 114500 m, reference 211600 m, flag 1 (chainage "
+           "decreasing)\n",
            "  83 chainage section: not used\n",
            "  84 train and route: braked mass 130 %, route length 219000 m, 13 coaches\n",
            "  85 line \"Verona _Firenze  \": background uno 1, tre 117000, due 195000; marker 610; "
@@ -47,8 +49,8 @@ TEST(TextSummary, RouteGeneralRecordsStationsBoardsAndFeatures) {
 }
 
 TEST(JsonSummary, OneObjectWithTheSameContent) {
-  const nlohmann::json j = nlohmann::json::parse(
-      riepilogo_json(scenario_integrato(), riassumi(scenario_integrato())));
+  const nlohmann::json j =
+      nlohmann::json::parse(riepilogo_json(scenario_integrato(), riassumi(scenario_integrato())));
   EXPECT_EQ(j["route_length_m"], 219000);
   EXPECT_EQ(j["cells"], 4521);
   EXPECT_EQ(j["general"]["line"]["name"], "Verona _Firenze  ");
