@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <optional>
 #include <vector>
+
+#include "inspect/formato.h"
 
 namespace {
 
@@ -44,15 +45,6 @@ const char* const kStile = R"(
   .station-tick { stroke: #1f4e9c; stroke-width: 1.5; }
   .signal-tick { stroke: #d62728; stroke-width: 1.2; }
 )";
-
-std::string f(const char* formato, ...) {
-  char buf[1024];
-  va_list args;
-  va_start(args, formato);
-  std::vsnprintf(buf, sizeof buf, formato, args);
-  va_end(args);
-  return buf;
-}
 
 struct punto {
   double x = 0, y = 0;
@@ -94,11 +86,11 @@ class disegno {
   }
 
   std::string svg() {
-    out_ =
-        f("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
-          "viewBox=\"0 0 %.0f %.0f\">\n",
-          kLarghezza, kAltezza, kLarghezza, kAltezza);
+    out_ = formato(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
+        "viewBox=\"0 0 %.0f %.0f\">\n",
+        kLarghezza, kAltezza, kLarghezza, kAltezza);
     out_ += "<style>" + std::string(kStile) + "</style>\n";
     out_ += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
     titolo();
@@ -111,8 +103,8 @@ class disegno {
  private:
   void testo(double x, double y, const std::string& classe, const std::string& t,
              const char* ancora = "start", const std::string& extra = "") {
-    out_ += f("<text x=\"%.1f\" y=\"%.1f\" class=\"%s\" text-anchor=\"%s\"%s>", x, y,
-              classe.c_str(), ancora, extra.c_str()) +
+    out_ += formato("<text x=\"%.1f\" y=\"%.1f\" class=\"%s\" text-anchor=\"%s\"%s>", x, y,
+                    classe.c_str(), ancora, extra.c_str()) +
             escapa_xml(t) + "</text>\n";
   }
 
@@ -121,9 +113,10 @@ class disegno {
     const voce_scenario& t = s_.tabella[voce::treno];
     testo(kMargineSinistro, 32, "titolo", "Line " + l.testo + "  \u2014  train " + t.testo);
     testo(kMargineSinistro, 50, "sottotitolo",
-          f("route %.1f km, %zu cells of 50 m, %zu stations, %zu sign boards, %zu point features",
-            fine_percorso_ / 1000.0, s_.celle.size(), r_.stazioni.size(), r_.cartelli.size(),
-            r_.caratteristiche.size()));
+          formato(
+              "route %.1f km, %zu cells of 50 m, %zu stations, %zu sign boards, %zu point features",
+              fine_percorso_ / 1000.0, s_.celle.size(), r_.stazioni.size(), r_.cartelli.size(),
+              r_.caratteristiche.size()));
   }
 
   // ---- Plan ----
@@ -179,8 +172,9 @@ class disegno {
     out_ += "<g id=\"plan\">\n";
     const int32_t ultimo = ultimo_disegnato_;
     if (ultimo < 1) {
-      out_ += f("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
-                x0, y0, w, h);
+      out_ += formato(
+          "<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n", x0,
+          y0, w, h);
       testo(x0 + w / 2, y0 + h / 2, "legenda", "no line drawing", "middle");
       // The marks still count one per station and per signal.
       for (size_t i = 0; i < r_.stazioni.size(); ++i)
@@ -200,8 +194,9 @@ class disegno {
     disegna_vista(intera, dettaglio);
     disegna_vista(dettaglio, std::nullopt);
     testo(x0 + 8, y0 + 18, "legenda", "Plan of the line drawing (north up)");
-    testo(dettaglio.x0 + 8, dettaglio.y0 + 18, "legenda",
-          f("Detail: km %.1f to %.1f, where the line turns the most", da / 1000.0, a / 1000.0));
+    testo(
+        dettaglio.x0 + 8, dettaglio.y0 + 18, "legenda",
+        formato("Detail: km %.1f to %.1f, where the line turns the most", da / 1000.0, a / 1000.0));
     legenda_pianta(dettaglio.x0 + 14, dettaglio.y0 + dettaglio.h - 140);
     out_ += "</g>\n";
   }
@@ -221,8 +216,9 @@ class disegno {
   }
 
   void disegna_vista(const vista& v, const std::optional<vista>& riquadro) {
-    out_ += f("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
-              v.x0, v.y0, v.w, v.h);
+    out_ +=
+        formato("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
+                v.x0, v.y0, v.w, v.h);
     const int32_t fine = std::min(fine_percorso_, v.a);
     binario(v, v.da, fine, "binario");
     if (v.a > fine_percorso_) binario(v, fine_percorso_, v.a, "coda");
@@ -233,7 +229,7 @@ class disegno {
       // Where the detail lies on the whole line.
       std::string punti;
       for (int32_t m = riquadro->da; m <= riquadro->a; m += 500)
-        if (auto q = schermo(v, m)) punti += f("%.1f,%.1f ", q->x, q->y);
+        if (auto q = schermo(v, m)) punti += formato("%.1f,%.1f ", q->x, q->y);
       out_ += "<polyline class=\"richiamo\" points=\"" + punti + "\"/>\n";
     }
 
@@ -242,19 +238,20 @@ class disegno {
       auto q = schermo(v, c.posizione);
       if (!q) continue;
       if (c.tipo == tipo::segnale)
-        out_ +=
-            f("<circle class=\"signal%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\"><title>signal "
-              "%d m</title></circle>\n",
-              v.suffisso.c_str(), q->x, q->y, c.posizione);
+        out_ += formato(
+            "<circle class=\"signal%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\"><title>signal "
+            "%d m</title></circle>\n",
+            v.suffisso.c_str(), q->x, q->y, c.posizione);
       else if (c.tipo == tipo::inizio_rallentamento || c.tipo == tipo::fine_rallentamento ||
                c.tipo == tipo::avviso_rallentamento)
-        out_ +=
-            f("<rect class=\"slowdown%s\" x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" "
-              "transform=\"rotate(45 %.1f %.1f)\"/>\n",
-              v.suffisso.c_str(), q->x - 4.5, q->y - 4.5, q->x, q->y);
+        out_ += formato(
+            "<rect class=\"slowdown%s\" x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" "
+            "transform=\"rotate(45 %.1f %.1f)\"/>\n",
+            v.suffisso.c_str(), q->x - 4.5, q->y - 4.5, q->x, q->y);
       else if (c.tipo == tipo::cartello)
-        out_ += f("<rect class=\"sign-board%s\" x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\"/>\n",
-                  v.suffisso.c_str(), q->x - 4, q->y - 4);
+        out_ += formato(
+            "<rect class=\"sign-board%s\" x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\"/>\n",
+            v.suffisso.c_str(), q->x - 4, q->y - 4);
     }
     stazioni_pianta(v, riquadro);
     scala_e_nord(v);
@@ -272,10 +269,11 @@ class disegno {
     for (int32_t m = da; m <= a; m += lunghezza_cella) {
       auto q = schermo(v, m);
       if (!q) continue;
-      punti += f("%.1f,%.1f ", q->x, q->y);
+      punti += formato("%.1f,%.1f ", q->x, q->y);
     }
-    if (auto q = schermo(v, a)) punti += f("%.1f,%.1f", q->x, q->y);
-    if (!punti.empty()) out_ += f("<polyline class=\"%s\" points=\"", classe) + punti + "\"/>\n";
+    if (auto q = schermo(v, a)) punti += formato("%.1f,%.1f", q->x, q->y);
+    if (!punti.empty())
+      out_ += formato("<polyline class=\"%s\" points=\"", classe) + punti + "\"/>\n";
   }
 
   // Every station in the view gets its mark; the labels go to the detail for
@@ -293,8 +291,8 @@ class disegno {
       if (!q) continue;
       posti.emplace_back(&st, *q);
       occupate.push_back({q->x - 7, q->y - 7, q->x + 7, q->y + 7});
-      out_ += f("<circle class=\"station%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"5\"><title>",
-                v.suffisso.c_str(), q->x, q->y) +
+      out_ += formato("<circle class=\"station%s\" cx=\"%.1f\" cy=\"%.1f\" r=\"5\"><title>",
+                      v.suffisso.c_str(), q->x, q->y) +
               escapa_xml(st.voce->testo) + "</title></circle>\n";
     }
     for (const auto& [st, q] : posti) {
@@ -323,8 +321,9 @@ class disegno {
         if (!libera) continue;
         occupate.push_back(b);
         if (raggio > 12)
-          out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                    q.x, q.y, q.x + dx, ly);
+          out_ +=
+              formato("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+                      q.x, q.y, q.x + dx, ly);
         testo(b.x0, b.y1 - 3, "etichetta", nome);
         return;
       }
@@ -336,13 +335,13 @@ class disegno {
     const double metri = passo_gradevole(160 / v.scala, 1);  // about 160 px
     const double px = metri * v.scala;
     const double bx = v.x0 + v.w - px - 20, by = v.y0 + v.h - 20;
-    out_ +=
-        f("<path d=\"M%.1f %.1f v6 h%.1f v-6\" fill=\"none\" stroke=\"#333\" "
-          "stroke-width=\"1.5\"/>\n",
-          bx, by - 6, px);
-    testo(bx + px / 2, by - 10, "asse", f("%g km", metri / 1000), "middle");
+    out_ += formato(
+        "<path d=\"M%.1f %.1f v6 h%.1f v-6\" fill=\"none\" stroke=\"#333\" "
+        "stroke-width=\"1.5\"/>\n",
+        bx, by - 6, px);
+    testo(bx + px / 2, by - 10, "asse", formato("%g km", metri / 1000), "middle");
     const double nx = v.x0 + v.w - 24, ny = v.y0 + 40;
-    out_ += f("<path d=\"M%.1f %.1f l8 22 l-8 -6 l-8 6 z\" fill=\"#333\"/>\n", nx, ny);
+    out_ += formato("<path d=\"M%.1f %.1f l8 22 l-8 -6 l-8 6 z\" fill=\"#333\"/>\n", nx, ny);
     testo(nx, ny - 6, "asse", "N", "middle");
   }
 
@@ -351,27 +350,27 @@ class disegno {
       std::string segno, nome;
     };
     const std::vector<voce_legenda> voci = {
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"binario\"/>", x, y,
-           x + 24, y),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"binario\"/>", x, y,
+                 x + 24, y),
          "line"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"galleria\"/>", x, y + 20,
-           x + 24, y + 20),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"galleria\"/>", x,
+                 y + 20, x + 24, y + 20),
          "tunnel"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"coda\"/>", x, y + 40,
-           x + 24, y + 40),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"coda\"/>", x,
+                 y + 40, x + 24, y + 40),
          "past the route's end"},
-        {f("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"5\" fill=\"#fff\" stroke=\"#1f4e9c\" "
-           "stroke-width=\"2.5\"/>",
-           x + 12, y + 60),
+        {formato("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"5\" fill=\"#fff\" stroke=\"#1f4e9c\" "
+                 "stroke-width=\"2.5\"/>",
+                 x + 12, y + 60),
          "station"},
-        {f("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\" fill=\"#d62728\"/>", x + 12, y + 80),
+        {formato("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"3.2\" fill=\"#d62728\"/>", x + 12, y + 80),
          "signal"},
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" fill=\"#ff9900\" "
-           "transform=\"rotate(45 %.1f %.1f)\"/>",
-           x + 7.5, y + 95.5, x + 12, y + 100),
+        {formato("<rect x=\"%.1f\" y=\"%.1f\" width=\"9\" height=\"9\" fill=\"#ff9900\" "
+                 "transform=\"rotate(45 %.1f %.1f)\"/>",
+                 x + 7.5, y + 95.5, x + 12, y + 100),
          "slowdown board, start, end"},
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\" fill=\"#2ca02c\"/>", x + 8,
-           y + 116),
+        {formato("<rect x=\"%.1f\" y=\"%.1f\" width=\"8\" height=\"8\" fill=\"#2ca02c\"/>", x + 8,
+                 y + 116),
          "sign board"},
     };
     for (size_t i = 0; i < voci.size(); ++i) {
@@ -420,16 +419,19 @@ class disegno {
     for (const galleria_vista& g : r_.gallerie) {
       if (g.inizio() >= fine_percorso_) continue;
       const double a = px_km(g.inizio()), b = px_km(std::min(g.fine(), fine_percorso_));
-      out_ += f("<rect class=\"banda\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n", a,
-                y0, std::max(b - a, 0.8), h);
+      out_ +=
+          formato("<rect class=\"banda\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
+                  a, y0, std::max(b - a, 0.8), h);
     }
 
     assi(x0, y0, w, h, qmin, qmax, passo_q, vtetto, y_quota, y_vel);
 
-    std::string area = f("M%.1f %.1f ", px_km(0), y0 + h);
+    std::string area = formato("M%.1f %.1f ", px_km(0), y0 + h);
     for (size_t k = 0; k < quota.size(); ++k)
-      area += f("L%.1f %.1f ", px_km(static_cast<double>(k) * lunghezza_cella), y_quota(quota[k]));
-    area += f("L%.1f %.1f Z", px_km(static_cast<double>(celle_percorso) * lunghezza_cella), y0 + h);
+      area += formato("L%.1f %.1f ", px_km(static_cast<double>(k) * lunghezza_cella),
+                      y_quota(quota[k]));
+    area += formato("L%.1f %.1f Z", px_km(static_cast<double>(celle_percorso) * lunghezza_cella),
+                    y0 + h);
     out_ += "<path class=\"quota\" d=\"" + area + "\"/>\n";
 
     gradini_limite(y_vel);
@@ -441,16 +443,18 @@ class disegno {
             return e.tipo == tipo::fine_rallentamento && e.cella > c.cella;
           });
       const int32_t a = c.posizione, b = fine == r_.caratteristiche.end() ? a : fine->posizione;
-      out_ += f("<line class=\"rallentamento\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 12),
-                y_vel(c.valori[0].second));
+      out_ += formato(
+          "<line class=\"rallentamento\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+          px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 12),
+          y_vel(c.valori[0].second));
     }
 
     // Ticks: signals above the frame, stations below with their names.
     for (const caratteristica& c : r_.caratteristiche)
       if (c.tipo == tipo::segnale)
-        out_ += f("<line class=\"signal-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                  px_km(c.posizione), y0 - 12, px_km(c.posizione), y0);
+        out_ += formato(
+            "<line class=\"signal-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+            px_km(c.posizione), y0 - 12, px_km(c.posizione), y0);
     // Station names slant below the frame, spread apart where stations crowd.
     std::vector<double> tacche, nomi;
     for (const stazione_vista& st : r_.stazioni) tacche.push_back(px_km(st.voce->valore_3));
@@ -463,12 +467,13 @@ class disegno {
     }
     for (size_t i = 0; i < r_.stazioni.size(); ++i) {
       const double x = tacche[i], xn = nomi[i], yn = y0 + h + 22;
-      out_ += f("<line class=\"station-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                x, y0 + h, x, y0 + h + 8);
-      out_ += f("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", x,
-                y0 + h + 8, xn, yn - 6);
+      out_ += formato(
+          "<line class=\"station-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", x,
+          y0 + h, x, y0 + h + 8);
+      out_ += formato("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+                      x, y0 + h + 8, xn, yn - 6);
       testo(xn + 3, yn, "nome-profilo", r_.stazioni[i].voce->testo, "end",
-            f(" transform=\"rotate(-60 %.1f %.1f)\"", xn + 3, yn));
+            formato(" transform=\"rotate(-60 %.1f %.1f)\"", xn + 3, yn));
     }
     legenda_profilo(x0 + w - 250, y0 + 12);
     out_ += "</g>\n";
@@ -477,27 +482,28 @@ class disegno {
   template <typename Fq, typename Fv>
   void assi(double x0, double y0, double w, double h, double qmin, double qmax, double passo_q,
             double vtetto, Fq y_quota, Fv y_vel) {
-    out_ += f("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
-              x0, y0, w, h);
+    out_ +=
+        formato("<rect class=\"cornice\" x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>\n",
+                x0, y0, w, h);
     const double passo_km = passo_gradevole(fine_percorso_ / 1000.0, 20);
     for (double km = 0; km * 1000 <= fine_percorso_ + 1e-6; km += passo_km) {
       const double x = px_km(km * 1000);
-      out_ += f("<line class=\"griglia\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", x,
-                y0, x, y0 + h);
-      testo(x, y0 - 16, "asse", f("%g", km), "middle");
+      out_ += formato("<line class=\"griglia\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+                      x, y0, x, y0 + h);
+      testo(x, y0 - 16, "asse", formato("%g", km), "middle");
     }
     testo(x0 + w, y0 - 30, "asse", "km", "end");
     for (double q = qmin; q <= qmax + 1e-9; q += passo_q) {
-      out_ += f("<line class=\"griglia\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", x0,
-                y_quota(q), x0 + w, y_quota(q));
-      testo(x0 - 6, y_quota(q) + 4, "asse", f("%g", q), "end");
+      out_ += formato("<line class=\"griglia\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
+                      x0, y_quota(q), x0 + w, y_quota(q));
+      testo(x0 - 6, y_quota(q) + 4, "asse", formato("%g", q), "end");
     }
     testo(x0 - 56, y0 + h / 2, "asse", "elevation (m, from the start)", "middle",
-          f(" transform=\"rotate(-90 %.1f %.1f)\"", x0 - 56, y0 + h / 2));
+          formato(" transform=\"rotate(-90 %.1f %.1f)\"", x0 - 56, y0 + h / 2));
     for (double v = 0; v <= vtetto; v += 50)
-      testo(x0 + w + 6, y_vel(v) + 4, "asse", f("%g", v), "start");
+      testo(x0 + w + 6, y_vel(v) + 4, "asse", formato("%g", v), "start");
     testo(x0 + w + 56, y0 + h / 2, "asse", "speed (km/h)", "middle",
-          f(" transform=\"rotate(90 %.1f %.1f)\"", x0 + w + 56, y0 + h / 2));
+          formato(" transform=\"rotate(90 %.1f %.1f)\"", x0 + w + 56, y0 + h / 2));
   }
 
   template <typename Fv>
@@ -510,13 +516,13 @@ class disegno {
       const int v = s_.celle[k].limite * 5;
       const double x = px_km(static_cast<double>(k) * lunghezza_cella);
       if (precedente < 0)
-        d += f("M%.1f %.1f ", x, y_vel(v));
+        d += formato("M%.1f %.1f ", x, y_vel(v));
       else if (v != precedente)
-        d += f("H%.1f V%.1f ", x, y_vel(v));
+        d += formato("H%.1f V%.1f ", x, y_vel(v));
       precedente = v;
     }
     if (!d.empty()) {
-      d += f("H%.1f", px_km(fine_percorso_));
+      d += formato("H%.1f", px_km(fine_percorso_));
       out_ += "<path class=\"limite\" d=\"" + d + "\"/>\n";
     }
   }
@@ -528,37 +534,40 @@ class disegno {
       for (const caratteristica& c : r_.caratteristiche) {
         if (c.tipo != tipo::indicatori_v_max) continue;
         const double x = px_km(c.posizione), y = y_vel(c.valori[static_cast<size_t>(i)].second);
-        d += d.empty() ? f("M%.1f %.1f ", x, y) : f("H%.1f V%.1f ", x, y);
+        d += d.empty() ? formato("M%.1f %.1f ", x, y) : formato("H%.1f V%.1f ", x, y);
       }
       if (d.empty()) return;
-      d += f("H%.1f", px_km(fine_percorso_));
-      out_ += f("<path class=\"%s\" d=\"", i == 0 ? "cartelli-a" : "cartelli-bc") + d + "\"/>\n";
+      d += formato("H%.1f", px_km(fine_percorso_));
+      out_ +=
+          formato("<path class=\"%s\" d=\"", i == 0 ? "cartelli-a" : "cartelli-bc") + d + "\"/>\n";
     }
   }
 
   void legenda_profilo(double x, double y) {
-    out_ +=
-        f("<rect x=\"%.1f\" y=\"%.1f\" width=\"240\" height=\"136\" fill=\"#fff\" "
-          "fill-opacity=\"0.9\" stroke=\"#ccc\"/>\n",
-          x - 8, y - 4);
+    out_ += formato(
+        "<rect x=\"%.1f\" y=\"%.1f\" width=\"240\" height=\"136\" fill=\"#fff\" "
+        "fill-opacity=\"0.9\" stroke=\"#ccc\"/>\n",
+        x - 8, y - 4);
     const std::vector<std::pair<std::string, std::string>> voci = {
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"10\" class=\"quota\"/>", x, y + 4),
+        {formato("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"10\" class=\"quota\"/>", x,
+                 y + 4),
          "elevation"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"limite\"/>", x, y + 29,
-           x + 24, y + 29),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"limite\"/>", x,
+                 y + 29, x + 24, y + 29),
          "train's speed limit"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"cartelli-a\"/>", x,
-           y + 49, x + 24, y + 49),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"cartelli-a\"/>", x,
+                 y + 49, x + 24, y + 49),
          "speed boards (first, others dashed)"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"rallentamento\"/>", x,
-           y + 69, x + 24, y + 69),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"rallentamento\"/>",
+                 x, y + 69, x + 24, y + 69),
          "slowdown"},
-        {f("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"12\" class=\"banda\"/>", x, y + 83),
+        {formato("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"12\" class=\"banda\"/>", x,
+                 y + 83),
          "tunnel"},
-        {f("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#d62728\"/>"
-           "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#1f4e9c\" "
-           "stroke-width=\"1.5\"/>",
-           x + 8, y + 102, x + 8, y + 114, x + 16, y + 102, x + 16, y + 114),
+        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#d62728\"/>"
+                 "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#1f4e9c\" "
+                 "stroke-width=\"1.5\"/>",
+                 x + 8, y + 102, x + 8, y + 114, x + 16, y + 102, x + 16, y + 114),
          "signal / station"},
     };
     for (size_t i = 0; i < voci.size(); ++i) {
