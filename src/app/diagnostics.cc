@@ -99,13 +99,14 @@ std::string messaggio_anomalia(const anomalia& a) {
       return "too many stations: stations fill the records from 1 up and sign boards from 80 "
              "down, and none is left for the next station";
     case 11:
-      return "the signal at " + p + " stands before a slowdown's warning board, but both cells "
-             "before it are taken: no code change can be placed for it";
+      return "the signal in the cell at " + p +
+             " stands before a slowdown's warning board, but both cells before it are taken: no "
+             "code change can be placed for it";
     case 12:
       return "no free cell for a code change 5 to 7, 11 to 13 or 18 to 20 cells before the "
-             "slowdown starting at " + p;
+             "slowdown's start cell at " + p;
     case 13:
-      return "no free cell for a code change at " + p +
+      return "no free cell for a code change near the cell at " + p +
              ", inside a slowdown slower than 110 km/h or before the first signal after its end";
     case 15:
       return "position " + (a.posizione ? std::to_string(*a.posizione) : "") +

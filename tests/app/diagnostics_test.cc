@@ -31,9 +31,9 @@ TEST(Diagnostics, WholeLinesNameFileLinePositionAndMessage) {
             "t.txt:56: anomaly 25: \"x4\" is not a whole number: a numeric field holds digits "
             "only, with an optional leading \"-\"");
   EXPECT_EQ(riga_diagnostica(con_posizione(11, 95650, origine_anomalia::celle, 60), kFile),
-            "t.txt:60: anomaly 11 at 95650 m: the signal at 95650 m stands before a slowdown's "
-            "warning board, but both cells before it are taken: no code change can be placed "
-            "for it");
+            "t.txt:60: anomaly 11 at 95650 m: the signal in the cell at 95650 m stands before a "
+            "slowdown's warning board, but both cells before it are taken: no code change can be "
+            "placed for it");
 }
 
 TEST(Diagnostics, EachAnomalyPointsAtTheFileToEdit) {
