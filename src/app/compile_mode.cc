@@ -1,5 +1,6 @@
 #include "app/compile_mode.h"
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -81,6 +82,26 @@ bool sorgenti_leggibili(const opzioni_compilazione& o, file_system& fs, std::ost
   return true;
 }
 
+std::filesystem::path assoluto(const std::string& p) {
+  std::error_code ec;
+  std::filesystem::path r = std::filesystem::weakly_canonical(p, ec);
+  return ec ? std::filesystem::path(p).lexically_normal() : r;
+}
+
+// An output that would land on a source would change the author's file.
+bool uscita_su_sorgente(const percorsi_binari& binari, const opzioni_compilazione& o,
+                        std::ostream& err) {
+  for (const std::string* uscita : {&binari.profilo_linea, &binari.tabella, &binari.celle}) {
+    for (const std::string* sorgente : {&o.descrizione_linea, &o.descrizione_treno}) {
+      if (assoluto(*uscita) != assoluto(*sorgente)) continue;
+      err << kProgramma << "the output " << *uscita << " would replace the source " << *sorgente
+          << "; choose other names or another --output-dir\n";
+      return true;
+    }
+  }
+  return false;
+}
+
 class compilazione_autore {
  public:
   compilazione_autore(const opzioni_compilazione& o, const std::optional<std::string>& directory,
@@ -88,6 +109,8 @@ class compilazione_autore {
       : o_(o), directory_(directory), fs_(fs), err_(err),
         nomi_(nomi_da_sorgenti(o.descrizione_linea, o.descrizione_treno, o.nome_linea,
                                o.nome_treno)) {}
+
+  bool scriverebbe_su_sorgente() const { return uscita_su_sorgente(binari(), o_, err_); }
 
   int esegui() {
     c_.nome_linea = nomi_.linea;
@@ -145,6 +168,7 @@ int esegui_compila(const opzioni_compilazione& o, const std::optional<std::strin
   }
   if (!sorgenti_leggibili(o, fs, err)) return esito_errore_file;
   compilazione_autore compilazione(o, directory, fs, err);
+  if (compilazione.scriverebbe_su_sorgente()) return esito_uso;
   const int esito = compilazione.esegui();
   if (o.json)
     out << compilazione.json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)

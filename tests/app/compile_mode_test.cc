@@ -118,3 +118,18 @@ TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {
             "route length\n");
   EXPECT_EQ(b.fs.file.size(), 2u);
 }
+
+TEST(CompileMode, RefusesNamesThatWouldWriteOverASource) {
+  banco b;
+  b.fs.file["/out/Roma_linea.dat"] = b.fs.file[kLinea];
+  b.o.descrizione_linea = "/out/Roma_linea.dat";
+  b.o.nome_linea = "Roma";
+  b.o.json = true;
+  const auto prima = b.fs.file;
+  EXPECT_EQ(b.compila(), esito_uso);
+  EXPECT_EQ(b.err.str(),
+            "compila_scenario: the output /out/Roma_linea.dat would replace the source "
+            "/out/Roma_linea.dat; choose other names or another --output-dir\n");
+  EXPECT_EQ(b.out.str(), "");
+  EXPECT_EQ(b.fs.file, prima);
+}
