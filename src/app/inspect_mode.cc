@@ -1,5 +1,9 @@
 #include "app/inspect_mode.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "app/command_line.h"
 #include "app/file_names.h"
 #include "app/run.h"
 #include "compiler/numeri.h"
@@ -20,6 +24,11 @@ class ispezione {
       : o_(o), fs_(fs), out_(out), err_(err) {}
 
   int esegui() {
+    if (!o_.directory.empty() && !fs_.e_directory(o_.directory)) {
+      err_ << "compila_scenario: directory " << o_.directory << " does not exist\n";
+      return esito_errore_file;
+    }
+    if (uscita_su_ingresso()) return esito_uso;
     if (!leggi_tutto() || !coerenti()) return esito_errore_file;
     const riepilogo r = riassumi(s_);
     if (o_.json)
@@ -41,14 +50,36 @@ class ispezione {
     const std::string p = percorso(quale);
     std::string byte, motivo;
     if (!fs_.leggi(p, &byte, &motivo)) {
-      err_ << "inspect: cannot read " << motivo << "\n";
+      err_ << "compila_scenario: cannot read " << motivo << "\n";
       return false;
     }
     if (!decodifica(byte, dove, &motivo)) {
-      err_ << "inspect: " << p << " is not " << genere << ": " << motivo << "\n";
+      err_ << "compila_scenario: " << p << " is not " << genere << ": " << motivo << "\n";
       return false;
     }
     return true;
+  }
+
+  static std::filesystem::path assoluto(const std::string& p) {
+    std::error_code ec;
+    std::filesystem::path r = std::filesystem::weakly_canonical(p, ec);
+    return ec ? std::filesystem::path(p).lexically_normal() : r;
+  }
+
+  // The CSV or the drawing written over one of the files being read would
+  // destroy what the simulator reads.
+  bool uscita_su_ingresso() {
+    for (const std::string* uscita : {&o_.csv, &o_.svg}) {
+      if (uscita->empty()) continue;
+      for (file_scenario f :
+           {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
+        if (assoluto(*uscita) != assoluto(percorso(f))) continue;
+        err_ << "compila_scenario: " << *uscita
+             << " is one of the files inspected; choose another name\n";
+        return true;
+      }
+    }
+    return false;
   }
 
   // A compile without the line drawing writes no line profile file: the
@@ -69,19 +100,19 @@ class ispezione {
     const int64_t ultimo_metro = lunghezza + coda_percorso;
     const int64_t celle = dividi_arrotondando(ultimo_metro, lunghezza_cella) + 1;
     if (lunghezza <= 0) {
-      err_ << "inspect: " << percorso(file_scenario::tabella) << " records a route length of "
-           << lunghezza << " m\n";
+      err_ << "compila_scenario: " << percorso(file_scenario::tabella)
+           << " records a route length of " << lunghezza << " m\n";
       return false;
     }
     if (static_cast<int64_t>(s_.celle.size()) != celle) {
-      err_ << "inspect: " << percorso(file_scenario::celle) << " holds " << s_.celle.size()
+      err_ << "compila_scenario: " << percorso(file_scenario::celle) << " holds " << s_.celle.size()
            << " cells, but the route of " << lunghezza << " m needs " << celle << "\n";
       return false;
     }
     if (s_.profilo.ultimo_metro() >= 0 && s_.profilo.ultimo_metro() != ultimo_metro) {
-      err_ << "inspect: " << percorso(file_scenario::profilo_linea) << " draws metres 0 to "
-           << s_.profilo.ultimo_metro() << ", but the route of " << lunghezza << " m needs 0 to "
-           << ultimo_metro << "\n";
+      err_ << "compila_scenario: " << percorso(file_scenario::profilo_linea)
+           << " draws metres 0 to " << s_.profilo.ultimo_metro() << ", but the route of "
+           << lunghezza << " m needs 0 to " << ultimo_metro << "\n";
       return false;
     }
     return true;
@@ -90,7 +121,7 @@ class ispezione {
   bool scrivi(const std::string& p, const std::string& contenuto) {
     std::string motivo;
     if (fs_.sostituisci(p, contenuto, &motivo)) return true;
-    err_ << "inspect: cannot write " << motivo << "\n";
+    err_ << "compila_scenario: cannot write " << motivo << "\n";
     return false;
   }
 

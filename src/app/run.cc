@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "app/file_names.h"
-#include "app/scenario_names.h"
 #include "compiler/memorizza_percorso.h"
 #include "documents/notes.h"
 #include "documents/slowdown_order.h"
@@ -74,8 +73,8 @@ class esecuzione {
   }
 
   ambiente_esecuzione& amb_;
-  const std::string nome_linea_ = nome_linea_predefinito;
-  const std::string nome_treno_ = nome_treno_predefinito;
+  const std::string nome_linea_ = nome_linea_incorporata;
+  const std::string nome_treno_ = nome_treno_incorporato;
   std::string errore_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "app/command_line.h"
 #include "app/file_names.h"
 #include "app/run.h"
 #include "inspect/scenario_integrato.h"
@@ -16,10 +17,13 @@ struct ispezione : ::testing::Test {
   opzioni_inspect opzioni;
   std::ostringstream out, err;
 
-  ispezione() { opzioni.directory = "/prog"; }
+  ispezione() {
+    opzioni.directory = "/prog";
+    fs.directory.insert("/prog");
+  }
   int esegui() { return esegui_inspect(opzioni, fs, out, err); }
   static std::string percorso(file_scenario f) {
-    return percorso_file("/prog", nome_linea_predefinito, nome_treno_predefinito, f);
+    return percorso_file("/prog", nome_linea_incorporata, nome_treno_incorporato, f);
   }
 };
 
@@ -48,7 +52,7 @@ TEST_F(ispezione, OtherNamesFormOtherFileNames) {
   opzioni.nome_treno = " EC 86";
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "inspect: cannot read /prog/Verona _Firenze  _ EC 86.sim: No such file "
+            "compila_scenario: cannot read /prog/Verona _Firenze  _ EC 86.sim: No such file "
             "or directory\n");
   EXPECT_EQ(out.str(), "");
 }
@@ -57,7 +61,7 @@ TEST_F(ispezione, MissingFileIsNamed) {
   fs.file.erase(percorso(file_scenario::celle));
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "inspect: cannot read /prog/Verona _Firenze  _ EC 85.dat: No such file or "
+            "compila_scenario: cannot read /prog/Verona _Firenze  _ EC 85.dat: No such file or "
             "directory\n");
 }
 
@@ -75,7 +79,7 @@ TEST_F(ispezione, FileOfTheWrongKindIsNamed) {
   fs.file[percorso(file_scenario::celle)] = file_integrato(file_scenario::tabella);
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "inspect: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: a size "
+            "compila_scenario: /prog/Verona _Firenze  _ EC 85.dat is not a cell file: a size "
             "of 3530 bytes is not a whole number of 15-byte cells (235 cells and 5 "
             "bytes over)\n");
 }
@@ -84,7 +88,7 @@ TEST_F(ispezione, CellsOfAnotherRouteAreRefused) {
   fs.file[percorso(file_scenario::celle)].resize(15 * 4500);
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "inspect: /prog/Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
+            "compila_scenario: /prog/Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
             "route of 219000 m needs 4521\n");
 }
 
@@ -93,7 +97,7 @@ TEST_F(ispezione, DrawingOfAnotherRouteIsRefused) {
   dat.resize(dat.size() - 4);  // the last two empty elements
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "inspect: /prog/Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
+            "compila_scenario: /prog/Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
             "the route of 219000 m needs 0 to 226000\n");
 }
 
@@ -101,7 +105,24 @@ TEST_F(ispezione, UnwritableOutputIsNamed) {
   opzioni.svg = "/out/linea.svg";
   fs.fallisce_scrittura.insert("/out/linea.svg");
   EXPECT_EQ(esegui(), esito_errore_file);
-  EXPECT_EQ(err.str(), "inspect: cannot write /out/linea.svg: No space left on device\n");
+  EXPECT_EQ(err.str(), "compila_scenario: cannot write /out/linea.svg: No space left on device\n");
+}
+
+TEST_F(ispezione, MissingDirectoryIsNamed) {
+  opzioni.directory = "/altrove";
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "compila_scenario: directory /altrove does not exist\n");
+}
+
+TEST_F(ispezione, NeverWritesOverAFileItReads) {
+  const std::string celle = percorso(file_scenario::celle);
+  opzioni.csv = "/prog/./" + nome_file(nome_linea_incorporata, nome_treno_incorporato,
+                                       file_scenario::celle);
+  EXPECT_EQ(esegui(), esito_uso);
+  EXPECT_EQ(err.str(), "compila_scenario: " + opzioni.csv +
+                           " is one of the files inspected; choose another name\n");
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(fs.file.at(celle), file_integrato(file_scenario::celle));
 }
 
 }  // namespace

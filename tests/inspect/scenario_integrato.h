@@ -5,7 +5,7 @@
 
 #include "app/file_names.h"
 #include "app/run.h"
-#include "app/scenario_names.h"
+#include "app/run.h"
 #include "inspect/scenario_compilato.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
@@ -29,7 +29,7 @@ inline const memory_file_system& file_integrati() {
 
 inline const std::string& file_integrato(file_scenario quale) {
   return file_integrati().file.at(
-      percorso_file("/prog", nome_linea_predefinito, nome_treno_predefinito, quale));
+      percorso_file("/prog", nome_linea_incorporata, nome_treno_incorporato, quale));
 }
 
 inline const scenario_compilato& scenario_integrato() {
