@@ -1,5 +1,8 @@
+# Writes the hand-made seeds of fuzz/corpus/compile: small sources that reach
+# each anomaly code, the fatal reports and the flags of the harness input.
+# Run: python3 fuzz/tools/make_seeds.py (from the worktree root).
 import os
-D = "/work/wt-fuzz/fuzz/corpus/compile"
+D = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "corpus", "compile")
 def righe(*ls): return "".join(l + "\r\n" for l in ls)
 def linea(*feat, lung=3000, gen=()):
     return righe("[generale]", "lunghezza percorso,    %d" % lung, *gen, "[curve]", *feat, "[fine]")
@@ -54,3 +57,7 @@ seed("f1250_cella_uno", linea(), treno("segnale, 0" + sg))
 seed("f1251_cella_uno", linea(), treno("segnale, 0, 0, 0, 2, 4, 0, 0, 0, 0, 0, 0"))
 seed("gallerie_pendenze_aderenze", linea("pendenza, 0, 5", "pendenza, 2000, -7", "montagna, 1000, 2500, 1", "montagna, 3000, 3100, 2",
      "indicatori_vmax, 1650, 75, 80, 90, 0, , , , 0", "curvas2, 500, 300"), treno("aderenza, 0, 100", "aderenza, 1000, 80", "velocita, 500, 100"))
+# Also committed, made by hand: limite_81_gallerie_e_curva_di_un_milione (81
+# tunnel stretches over a 1000000 m route and a curve across all of it) and
+# rallentamenti_senza_fine (slowdowns too short for an end cell, so every
+# completion walk runs to the last cell).
