@@ -1,9 +1,13 @@
 #include "platform/disk_file_system.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -18,6 +22,35 @@ std::string ragione_errno(int e) { return std::strerror(e); }
 
 std::filesystem::path come_path(const std::string& percorso) {
   return fs::path(std::u8string(percorso.begin(), percorso.end()));
+}
+
+// A new file beside the target under a name no entry has yet. O_EXCL never
+// opens, nor follows a link to, what is already there: a temporary left by a
+// crashed run, a file of the user's, or the temporary of another run writing
+// the same target at the same time.
+int crea_temporaneo(const std::string& percorso, std::string* temporaneo) {
+  std::random_device caso;
+  for (int tentativo = 0; tentativo < 100; ++tentativo) {
+    char suffisso[16];
+    std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp", static_cast<unsigned>(caso()));
+    *temporaneo = percorso + suffisso;
+    const int fd = ::open(temporaneo->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool scrivi_tutto(int fd, std::string_view contenuto) {
+  while (!contenuto.empty()) {
+    const ssize_t scritti = ::write(fd, contenuto.data(), contenuto.size());
+    if (scritti < 0 && errno == EINTR) continue;
+    if (scritti <= 0) {
+      if (scritti == 0) errno = ENOSPC;
+      return false;
+    }
+    contenuto.remove_prefix(static_cast<size_t>(scritti));
+  }
+  return true;
 }
 
 }  // namespace
@@ -71,33 +104,28 @@ bool disk_file_system::sostituisci(const std::string& percorso, std::string_view
     *err = motivo(percorso, "is not a regular file");
     return false;
   }
-  const std::string temporaneo = percorso + ".tmp";
-  std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
-  if (!f) {
+  std::string temporaneo;
+  const int fd = crea_temporaneo(percorso, &temporaneo);
+  if (fd < 0) {
     *err = motivo(percorso, ragione_errno(errno));
     return false;
   }
-  bool ok = std::fwrite(contenuto.data(), 1, contenuto.size(), f) == contenuto.size();
+  // The data reach the disk before the name does: after a power cut the
+  // target is the old file or the new one, never an empty one.
+  bool ok = scrivi_tutto(fd, contenuto) && ::fsync(fd) == 0;
   int e = errno;
-  if (ok && std::fflush(f) != 0) {
+  if (::close(fd) != 0 && ok) {
     ok = false;
     e = errno;
   }
-  if (std::fclose(f) != 0 && ok) {
+  if (ok && std::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
     ok = false;
     e = errno;
   }
-  std::error_code ec;
-  if (ok) {
-    fs::rename(come_path(temporaneo), come_path(percorso), ec);
-    if (ec) {
-      ok = false;
-      *err = motivo(percorso, ec.message());
-    }
-  } else {
+  if (!ok) {
+    ::unlink(temporaneo.c_str());
     *err = motivo(percorso, ragione_errno(e));
   }
-  if (!ok) fs::remove(come_path(temporaneo), ec);
   return ok;
 }
 

@@ -2,9 +2,11 @@
 
 #include "platform/file_system.h"
 
-// The real disk. A replacement writes the new content to a temporary file in
-// the same directory and renames it over the target, so the target is either
-// the old file or the whole new one, never a short one.
+// The real disk. A replacement writes the new content to a temporary file of
+// its own in the same directory ("<target>.<8 hex digits>.tmp"), flushes it to
+// the disk and renames it over the target, so the target is either the old
+// file or the whole new one, never a short one; a failed replacement removes
+// its temporary.
 class disk_file_system : public file_system {
  public:
   bool esiste(const std::string& percorso) override;

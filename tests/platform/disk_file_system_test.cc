@@ -1,9 +1,13 @@
 #include "platform/disk_file_system.h"
 
 #include <gtest/gtest.h>
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "scratch_dir.h"
@@ -66,6 +70,72 @@ TEST(DiskFileSystem, FullDeviceKeepsTheEarlierFile) {
                           std::filesystem::directory_iterator()),
             1);
 }
+
+// What lies under the name "<target>.tmp", be it a temporary left by a crash
+// or a file of the user's, is neither written into, nor followed, nor moved.
+TEST(DiskFileSystem, AFileUnderTheTemporaryNameIsLeftAlone) {
+  namespace fs = std::filesystem;
+  const std::pair<const char*, std::function<void(const std::string&)>> ingombri[] = {
+      {"a file", [](const std::string& p) { std::ofstream(p, std::ios::binary) << "user's"; }},
+      {"a directory", [](const std::string& p) { fs::create_directory(p); }},
+      {"a link to another file", [](const std::string& p) { fs::create_symlink("other", p); }},
+  };
+  for (const auto& [cosa, ingombra] : ingombri) {
+    SCOPED_TRACE(cosa);
+    scratch_dir dir;
+    disk_file_system disco;
+    std::string err;
+    const std::string file = dir.percorso("a.dat");
+    std::ofstream(dir.percorso("other"), std::ios::binary) << "other";
+    ingombra(file + ".tmp");
+    const std::string prima = leggi_tutto(file + ".tmp");
+    const auto tipo = fs::symlink_status(file + ".tmp").type();
+    EXPECT_TRUE(disco.sostituisci(file, "new", &err)) << err;
+    EXPECT_EQ(leggi_tutto(file), "new");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+    EXPECT_EQ(fs::symlink_status(file + ".tmp").type(), tipo);
+    EXPECT_EQ(leggi_tutto(file + ".tmp"), prima);
+    EXPECT_EQ(leggi_tutto(dir.percorso("other")), "other");
+    EXPECT_EQ(dir.voci(), (std::vector<std::string>{"a.dat", "a.dat.tmp", "other"}));
+  }
+}
+
+#ifdef __linux__
+namespace {
+
+// One file mounted over another for the life of the object (needs root).
+struct file_montato {
+  file_montato(const std::string& da, const std::string& su)
+      : su_(su), ok_(::mount(da.c_str(), su.c_str(), nullptr, MS_BIND, nullptr) == 0) {}
+  ~file_montato() {
+    if (ok_) ::umount(su_.c_str());
+  }
+  bool montato() const { return ok_; }
+
+ private:
+  std::string su_;
+  bool ok_;
+};
+
+}  // namespace
+
+// A file mounted over the target cannot be renamed over: the rename fails
+// after the temporary was written, and the temporary goes.
+TEST(DiskFileSystem, FailedRenameKeepsTheEarlierFileAndRemovesTheTemporary) {
+  scratch_dir dir;
+  disk_file_system disco;
+  std::string err;
+  const std::string file = dir.percorso("a.dat");
+  std::ofstream(file, std::ios::binary) << "target";
+  std::ofstream(dir.percorso("earlier"), std::ios::binary) << "earlier";
+  file_montato sopra(dir.percorso("earlier"), file);
+  if (!sopra.montato()) GTEST_SKIP() << "cannot bind-mount a file here";
+  EXPECT_FALSE(disco.sostituisci(file, "new", &err));
+  EXPECT_EQ(err, file + ": Device or resource busy");
+  EXPECT_EQ(leggi_tutto(file), "earlier");
+  EXPECT_EQ(dir.voci(), (std::vector<std::string>{"a.dat", "earlier"}));
+}
+#endif
 
 TEST(DiskFileSystem, ReadAndDelete) {
   scratch_dir dir;
