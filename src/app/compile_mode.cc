@@ -10,6 +10,7 @@
 #include "app/source_names.h"
 #include "compiler/memorizza_percorso.h"
 #include "output/binary_files.h"
+#include "platform/memory_file_system.h"
 
 namespace {
 
@@ -70,11 +71,14 @@ nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
 }
 
 // Each source must be a readable regular file before the compile starts: the
-// compile itself would take a missing line description for anomaly 101.
-bool sorgenti_leggibili(const opzioni_compilazione& o, file_system& fs, std::ostream& err) {
+// compile itself would take a missing line description for anomaly 101. The
+// compile then reads what was read here, so a source deleted or changed in
+// between cannot make it compile something else.
+bool leggi_sorgenti(const opzioni_compilazione& o, file_system& fs, memory_file_system* letti,
+                    std::ostream& err) {
   for (const std::string* p : {&o.descrizione_linea, &o.descrizione_treno}) {
-    std::string contenuto, motivo;
-    if (!fs.leggi(*p, &contenuto, &motivo)) {
+    std::string motivo;
+    if (!fs.leggi(*p, &letti->file[*p], &motivo)) {
       err << kProgramma << "cannot read " << motivo << "\n";
       return false;
     }
@@ -105,8 +109,8 @@ bool uscita_su_sorgente(const percorsi_binari& binari, const opzioni_compilazion
 class compilazione_autore {
  public:
   compilazione_autore(const opzioni_compilazione& o, const std::optional<std::string>& directory,
-                      file_system& fs, std::ostream& err)
-      : o_(o), directory_(directory), fs_(fs), err_(err),
+                      file_system& fs, file_system& sorgenti, std::ostream& err)
+      : o_(o), directory_(directory), fs_(fs), sorgenti_(sorgenti), err_(err),
         nomi_(nomi_da_sorgenti(o.descrizione_linea, o.descrizione_treno, o.nome_linea,
                                o.nome_treno)) {}
 
@@ -116,7 +120,7 @@ class compilazione_autore {
     c_.nome_linea = nomi_.linea;
     c_.nome_treno = nomi_.treno;
     const sorgenti s{o_.descrizione_linea, o_.descrizione_treno, false};
-    const esito_compilazione esito = memorizza_percorso(c_, o_.senza_profilo ? 0 : 1, fs_, s);
+    const esito_compilazione esito = memorizza_percorso(c_, o_.senza_profilo ? 0 : 1, sorgenti_, s);
     const file_autore file{o_.descrizione_linea, o_.descrizione_treno};
     for (const anomalia& a : c_.stato.anomalie) err_ << riga_diagnostica(a, file) << "\n";
     errore_fatale_ = esito.errore_fatale;
@@ -151,6 +155,7 @@ class compilazione_autore {
   const opzioni_compilazione& o_;
   const std::optional<std::string>& directory_;
   file_system& fs_;
+  file_system& sorgenti_;  // the two sources as read
   std::ostream& err_;
   const nomi_scenario nomi_;
   scritture_registrate scritture_{fs_};
@@ -166,8 +171,9 @@ int esegui_compila(const opzioni_compilazione& o, const std::optional<std::strin
     err << kProgramma << "output directory " << *directory << " does not exist\n";
     return esito_errore_file;
   }
-  if (!sorgenti_leggibili(o, fs, err)) return esito_errore_file;
-  compilazione_autore compilazione(o, directory, fs, err);
+  memory_file_system sorgenti;
+  if (!leggi_sorgenti(o, fs, &sorgenti, err)) return esito_errore_file;
+  compilazione_autore compilazione(o, directory, fs, sorgenti, err);
   if (compilazione.scriverebbe_su_sorgente()) return esito_uso;
   const int esito = compilazione.esegui();
   if (o.json)

@@ -83,12 +83,13 @@ class ispezione {
   }
 
   // A compile without the line drawing writes no line profile file: the
-  // views then go without the plan.
+  // views then go without the plan. A directory of that name is no absence.
   bool leggi_tutto() {
+    const std::string profilo = percorso(file_scenario::profilo_linea);
     return leggi(file_scenario::tabella, "a scenario table file", decodifica_tabella,
                  &s_.tabella) &&
            leggi(file_scenario::celle, "a cell file", decodifica_celle, &s_.celle) &&
-           (!fs_.esiste(percorso(file_scenario::profilo_linea)) ||
+           ((!fs_.esiste(profilo) && !fs_.e_directory(profilo)) ||
             leggi(file_scenario::profilo_linea, "a line profile file", decodifica_profilo,
                   &s_.profilo));
   }

@@ -15,6 +15,37 @@
 
 namespace {
 
+// Passes every call on and keeps why the first source could not be found or
+// read. The run wrote both sources a moment before: one that is gone is a
+// fault of the disk, not of the description.
+class letture_sorvegliate : public file_system {
+ public:
+  explicit letture_sorvegliate(file_system& fs) : fs_(fs) {}
+  bool esiste(const std::string& p) override {
+    if (fs_.esiste(p)) return true;
+    annota(p + ": No such file or directory");
+    return false;
+  }
+  bool e_directory(const std::string& p) override { return fs_.e_directory(p); }
+  bool leggi(const std::string& p, std::string* contenuto, std::string* err) override {
+    if (fs_.leggi(p, contenuto, err)) return true;
+    annota(*err);
+    return false;
+  }
+  bool sostituisci(const std::string& p, std::string_view contenuto, std::string* err) override {
+    return fs_.sostituisci(p, contenuto, err);
+  }
+  bool elimina(const std::string& p, std::string* err) override { return fs_.elimina(p, err); }
+
+  std::string errore;  // empty while every read succeeded
+
+ private:
+  void annota(const std::string& motivo) {
+    if (errore.empty()) errore = motivo;
+  }
+  file_system& fs_;
+};
+
 class esecuzione {
  public:
   explicit esecuzione(ambiente_esecuzione& amb) : amb_(amb) {}
@@ -44,7 +75,9 @@ class esecuzione {
     c.nome_treno = nome_treno_;
     const sorgenti s{percorso(file_scenario::descrizione_linea),
                      percorso(file_scenario::descrizione_treno), true};
-    const esito_compilazione esito = memorizza_percorso(c, 1, amb_.fs, s);
+    letture_sorvegliate letture(amb_.fs);
+    const esito_compilazione esito = memorizza_percorso(c, 1, letture, s);
+    if (!letture.errore.empty()) return fallito("cannot read " + letture.errore);
     if (esito.errore_fatale != 0) {
       amb_.ui.mostra_errore(" Errore n. " + std::to_string(esito.errore_fatale));
       return esito_errore_fatale;
@@ -67,8 +100,15 @@ class esecuzione {
     return esito_ok;
   }
 
-  int fallito() {
-    amb_.diagnostica << "compila_scenario: cannot write " << errore_ << "\n";
+  int fallito() { return fallito("cannot write " + errore_); }
+
+  // The sources are the run's intermediates: a failed run does not leave
+  // them behind either.
+  int fallito(const std::string& messaggio) {
+    amb_.diagnostica << "compila_scenario: " << messaggio << "\n";
+    std::string ignorato;
+    amb_.fs.elimina(percorso(file_scenario::descrizione_linea), &ignorato);
+    amb_.fs.elimina(percorso(file_scenario::descrizione_treno), &ignorato);
     return esito_errore_file;
   }
 

@@ -6,13 +6,17 @@
 
 #include "platform/file_system.h"
 
-// Files held in memory, for tests; the directories are only names. Paths listed in fallisce_scrittura refuse
-// to be written, as a full disk would.
+// Files held in memory: the tests' disk, and the sources a compile has read.
+// The directories are only names. Paths listed in fallisce_scrittura refuse
+// to be written, as a full disk would; a path in svanisce_dopo is deleted by
+// something else once it has been read that many times.
 class memory_file_system : public file_system {
  public:
   bool esiste(const std::string& percorso) override { return file.count(percorso) > 0; }
   bool e_directory(const std::string& percorso) override { return directory.count(percorso) > 0; }
   bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) override {
+    auto letture = svanisce_dopo.find(percorso);
+    if (letture != svanisce_dopo.end() && letture->second-- == 0) file.erase(percorso);
     auto it = file.find(percorso);
     if (it == file.end()) {
       *err = percorso + ": No such file or directory";
@@ -38,4 +42,5 @@ class memory_file_system : public file_system {
   std::map<std::string, std::string> file;
   std::set<std::string> directory;
   std::set<std::string> fallisce_scrittura;
+  std::map<std::string, int> svanisce_dopo;
 };

@@ -99,6 +99,22 @@ TEST(CompileMode, AMissingSourceOrDirectoryIsNamedAndNothingIsCompiled) {
   EXPECT_EQ(senza_directory.fs.file.size(), 2u);
 }
 
+// A source deleted right after the check that it can be read: the compile
+// works on what the check read, not on a missing file.
+TEST(CompileMode, ASourceThatVanishesAfterTheCheckIsCompiledAsRead) {
+  for (const std::string& sorgente : {kLinea, kTreno}) {
+    SCOPED_TRACE(sorgente);
+    banco b;
+    b.fs.svanisce_dopo[sorgente] = 1;
+    EXPECT_EQ(b.compila(), esito_ok) << b.err.str();
+    EXPECT_EQ(b.err.str(), "");
+    banco riferimento;
+    ASSERT_EQ(riferimento.compila(), esito_ok);
+    for (const char* uscita : {"/out/Roma_linea.dat", "/out/Roma_IC 7.sim", "/out/Roma_IC 7.dat"})
+      EXPECT_TRUE(b.fs.file[uscita] == riferimento.fs.file[uscita]) << uscita;
+  }
+}
+
 TEST(CompileMode, AFailedWriteGivesStatusFourAndListsOnlyWhatWasWritten) {
   banco b;
   b.o.json = true;

@@ -108,6 +108,13 @@ TEST_F(ispezione, UnwritableOutputIsNamed) {
   EXPECT_EQ(err.str(), "compila_scenario: cannot write /out/linea.svg: No space left on device\n");
 }
 
+TEST_F(ispezione, LineProfileThatVanishesAfterItWasFoundIsNamed) {
+  fs.svanisce_dopo[percorso(file_scenario::profilo_linea)] = 0;
+  EXPECT_EQ(esegui(), esito_errore_file);
+  EXPECT_EQ(err.str(), "compila_scenario: cannot read " + percorso(file_scenario::profilo_linea) +
+                           ": No such file or directory\n");
+}
+
 TEST_F(ispezione, MissingDirectoryIsNamed) {
   opzioni.directory = "/altrove";
   EXPECT_EQ(esegui(), esito_errore_file);

@@ -71,6 +71,8 @@ TEST_F(run_fixture, FailedWriteStopsTheRunAndNamesTheFile) {
                                    percorso(file_scenario::note) +
                                    ": No space left on device\n");
   EXPECT_FALSE(fs.esiste(percorso(file_scenario::rallentamenti)));
+  EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_linea)));
+  EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_treno)));
 }
 
 namespace {
@@ -134,4 +136,24 @@ TEST_F(edited_run, ReaderStoppedBeforeTheCellsWritesNoBinaryFile) {
             "(anomaly 1); no binary file written\n");
   EXPECT_FALSE(binari_scritti(fs));
   EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_linea)));
+}
+
+// Something else deletes a source between its writing and its reading: the
+// run names it and writes no binary file over the earlier ones.
+TEST_F(run_fixture, SourceThatVanishesBeforeItIsReadIsNamedAndNothingIsCompiled) {
+  for (file_scenario sorgente : {file_scenario::descrizione_linea, file_scenario::descrizione_treno}) {
+    SCOPED_TRACE(percorso(sorgente));
+    recording_file_system fs{log};
+    fs.svanisce_dopo[percorso(sorgente)] = 0;
+    std::ostringstream diagnostica;
+    ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
+    EXPECT_EQ(esegui_scenario(amb), esito_errore_file);
+    EXPECT_EQ(diagnostica.str(), "compila_scenario: cannot read " + percorso(sorgente) +
+                                     ": No such file or directory\n");
+    EXPECT_FALSE(fs.esiste(percorso(file_scenario::profilo_linea)));
+    EXPECT_FALSE(fs.esiste(percorso(file_scenario::tabella)));
+    EXPECT_FALSE(fs.esiste(percorso(file_scenario::celle)));
+    EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_linea)));
+    EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_treno)));
+  }
 }
