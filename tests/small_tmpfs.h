@@ -8,7 +8,8 @@
 #endif
 
 // A tmpfs of a few kilobytes mounted at a new directory, to fill a device on
-// purpose. Mounting needs root; where it fails, montato() is false.
+// purpose or to make it read-only. Mounting needs root; where it fails,
+// montato() is false.
 class small_tmpfs {
  public:
   small_tmpfs(const std::string& dove, size_t byte) : dove_(dove) {
@@ -29,6 +30,16 @@ class small_tmpfs {
   small_tmpfs& operator=(const small_tmpfs&) = delete;
 
   bool montato() const { return montato_; }
+
+  // Remounts it read-only, keeping what is on it; false where not permitted.
+  bool sola_lettura() {
+#ifdef __linux__
+    return montato_ &&
+           ::mount("tmpfs", dove_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#else
+    return false;
+#endif
+  }
 
  private:
   std::string dove_;

@@ -1,0 +1,200 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "scratch_dir.h"
+#include "small_tmpfs.h"
+#include "sources/line_description.h"
+#include "sources/train_description.h"
+#include "textio/text_writer.h"
+
+// Every mode of the real program against a file system that fails it: each
+// failure gives status 4 and one message naming the file, and leaves the
+// directory exactly as it was, earlier files byte for byte and no temporary.
+namespace {
+
+namespace fs = std::filesystem;
+using comando = std::vector<std::string>;
+
+enum class guasto {
+  nessuno,          // the case names a directory that does not exist
+  directory,        // a directory stands where `bersaglio` is read or written
+  disco_pieno,      // out/ is a tmpfs filled to the last byte
+  sola_lettura,     // out/ is a tmpfs remounted read-only
+};
+
+struct caso {
+  const char* nome;
+  std::vector<comando> prima;  // run first, to leave the earlier files in out/
+  guasto g;
+  std::string bersaglio;
+  comando cmd;
+  std::string errori;  // the whole error stream
+};
+
+void PrintTo(const caso& k, std::ostream* os) { *os << k.nome; }
+
+const comando kRun = {"--output-dir", "out"};
+const comando kExport = {"export-sources", "--output-dir", "out"};
+const comando kCompile = {"compile", "Roma_linea.txt", "Roma_IC 7-.txt", "--output-dir", "out"};
+const comando kInspect = {"inspect", "out", "--csv", "out/celle.csv", "--svg", "out/linea.svg"};
+
+const std::string kMsg = "compila_scenario: ";
+const std::string kAttendere = "Attendere\n";  // the run's waiting text, with no display
+
+std::vector<caso> casi() {
+  using g = guasto;
+  const std::string pieno = ": No space left on device\n";
+  const std::string ro = ": Read-only file system\n";
+  const std::string senza_out = kMsg + "output directory missing does not exist\n";
+  const std::string linea_txt = "out/Verona _Firenze  _linea.txt";
+  return {
+      {"Run_MissingDirectory", {}, g::nessuno, "", {"--output-dir", "missing"}, senza_out},
+      {"Run_OutputIsADirectory", {kRun}, g::directory, "out/Verona _Firenze  _ EC 85_note.txt", kRun,
+       kAttendere + kMsg + "cannot write out/Verona _Firenze  _ EC 85_note.txt: is a directory\n"},
+      {"Run_DiskFull", {kRun}, g::disco_pieno, "", kRun,
+       kAttendere + kMsg + "cannot write " + linea_txt + pieno},
+      {"Run_ReadOnly", {kRun}, g::sola_lettura, "", kRun,
+       kAttendere + kMsg + "cannot write " + linea_txt + ro},
+
+      {"Export_MissingDirectory", {}, g::nessuno, "", {"export-sources", "--output-dir", "missing"},
+       senza_out},
+      {"Export_OutputIsADirectory", {kExport}, g::directory, "out/Verona _Firenze  _ EC 85-.txt",
+       kExport, kMsg + "cannot write out/Verona _Firenze  _ EC 85-.txt: is a directory\n"},
+      {"Export_DiskFull", {kExport}, g::disco_pieno, "", kExport,
+       kMsg + "cannot write " + linea_txt + pieno},
+      {"Export_ReadOnly", {kExport}, g::sola_lettura, "", kExport,
+       kMsg + "cannot write " + linea_txt + ro},
+
+      {"Compile_MissingDirectory", {}, g::nessuno, "",
+       {"compile", "Roma_linea.txt", "Roma_IC 7-.txt", "--output-dir", "missing"}, senza_out},
+      {"Compile_SourceIsADirectory", {kCompile}, g::directory, "Roma_IC 7-.txt", kCompile,
+       kMsg + "cannot read Roma_IC 7-.txt: is a directory\n"},
+      {"Compile_OutputIsADirectory", {kCompile}, g::directory, "out/Roma_IC 7.dat", kCompile,
+       kMsg + "cannot write out/Roma_IC 7.dat: is a directory\n"},
+      {"Compile_DiskFull", {kCompile}, g::disco_pieno, "", kCompile,
+       kMsg + "cannot write out/Roma_linea.dat" + pieno},
+      {"Compile_ReadOnly", {kCompile}, g::sola_lettura, "", kCompile,
+       kMsg + "cannot write out/Roma_linea.dat" + ro},
+
+      {"Inspect_MissingDirectory", {}, g::nessuno, "", {"inspect", "missing"},
+       kMsg + "directory missing does not exist\n"},
+      {"Inspect_OutputInAMissingDirectory", {kRun}, g::nessuno, "",
+       {"inspect", "out", "--csv", "missing/celle.csv"},
+       kMsg + "cannot write missing/celle.csv: No such file or directory\n"},
+      {"Inspect_OutputIsADirectory", {kRun, kInspect}, g::directory, "out/linea.svg", kInspect,
+       kMsg + "cannot write out/linea.svg: is a directory\n"},
+      {"Inspect_SourceIsADirectory", {kRun}, g::directory, "out/Verona _Firenze  _linea.dat",
+       {"inspect", "out"}, kMsg + "cannot read out/Verona _Firenze  _linea.dat: is a directory\n"},
+      {"Inspect_DiskFull", {kRun, kInspect}, g::disco_pieno, "", kInspect,
+       kMsg + "cannot write out/celle.csv" + pieno},
+      {"Inspect_ReadOnly", {kRun, kInspect}, g::sola_lettura, "", kInspect,
+       kMsg + "cannot write out/celle.csv" + ro},
+  };
+}
+
+std::string leggi(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+std::string tra_apici(const std::string& testo) {
+  std::string r = "'";
+  for (char ch : testo) r += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+  return r + "'";
+}
+
+// Every entry under the directory with its bytes ("<dir>" for a directory).
+std::map<std::string, std::string> istantanea(const std::string& radice) {
+  std::map<std::string, std::string> voci;
+  for (const auto& e : fs::recursive_directory_iterator(radice)) {
+    const std::string nome = fs::relative(e.path(), radice).string();
+    voci[nome] = e.is_directory() ? "<dir>" : leggi(e.path());
+  }
+  return voci;
+}
+
+// Writes a file until the device refuses one more byte.
+void riempi(const std::string& file) {
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+  ASSERT_GE(fd, 0);
+  const std::string blocco(4096, 'f');
+  while (::write(fd, blocco.data(), blocco.size()) > 0) {
+  }
+  while (::write(fd, "f", 1) > 0) {
+  }
+  ::close(fd);
+}
+
+struct programma {
+  scratch_dir dir;
+  scratch_dir registri;  // the output streams, kept out of the directory watched
+  std::string err;
+
+  int esegui(const comando& argomenti) {
+    std::string riga = "cd " + tra_apici(dir.path()) + " && env -u DISPLAY " +
+                       tra_apici(COMPILA_SCENARIO_EXE);
+    for (const std::string& a : argomenti) riga += " " + tra_apici(a);
+    riga += " >" + tra_apici(registri.percorso("out")) + " 2>" + tra_apici(registri.percorso("err"));
+    const int stato = std::system(riga.c_str());
+    err = leggi(registri.percorso("err"));
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+  }
+};
+
+class FileFailureProgram : public ::testing::TestWithParam<caso> {};
+
+TEST_P(FileFailureProgram, StatusFourOneMessageAndNothingChanged) {
+  const caso& k = GetParam();
+  programma p;
+  std::ofstream(p.dir.percorso("Roma_linea.txt"), std::ios::binary)
+      << testo_windows1252(righe_descrizione_linea());
+  std::ofstream(p.dir.percorso("Roma_IC 7-.txt"), std::ios::binary)
+      << testo_windows1252(righe_descrizione_treno());
+  std::optional<small_tmpfs> disco;
+  if (k.g == guasto::disco_pieno || k.g == guasto::sola_lettura) {
+    disco.emplace(p.dir.percorso("out"), 8 << 20);
+    if (!disco->montato()) GTEST_SKIP() << "cannot mount a tmpfs here";
+  } else {
+    fs::create_directory(p.dir.percorso("out"));
+  }
+  for (const comando& c : k.prima) ASSERT_EQ(p.esegui(c), 0) << p.err;
+
+  switch (k.g) {
+    case guasto::nessuno: break;
+    case guasto::directory:
+      fs::remove(p.dir.percorso(k.bersaglio));
+      fs::create_directory(p.dir.percorso(k.bersaglio));
+      break;
+    case guasto::disco_pieno: riempi(p.dir.percorso("out/filler")); break;
+    case guasto::sola_lettura:
+      if (!disco->sola_lettura()) GTEST_SKIP() << "cannot remount a tmpfs read-only here";
+      break;
+  }
+  const auto prima = istantanea(p.dir.path());
+
+  EXPECT_EQ(p.esegui(k.cmd), 4);
+  EXPECT_EQ(p.err, k.errori);
+  const auto dopo = istantanea(p.dir.path());
+  for (const auto& [nome, contenuto] : prima) {
+    auto it = dopo.find(nome);
+    EXPECT_TRUE(it != dopo.end() && it->second == contenuto) << nome << " changed";
+  }
+  for (const auto& [nome, contenuto] : dopo) EXPECT_TRUE(prima.count(nome)) << nome << " is new";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, FileFailureProgram, ::testing::ValuesIn(casi()),
+                         [](const ::testing::TestParamInfo<caso>& i) { return i.param.nome; });
+
+}  // namespace
