@@ -1,6 +1,5 @@
 #include "app/diagnostics.h"
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -8,48 +7,6 @@ namespace {
 
 std::string metri(const anomalia& a) {
   return a.posizione ? std::to_string(*a.posizione) + " m" : std::string("its position");
-}
-
-// A cause of the reading and the words an author gets for it; $1, $2, ...
-// are the cause's own parts.
-struct traduzione {
-  std::regex causa;
-  const char* messaggio;
-};
-
-const std::vector<traduzione>& traduzioni() {
-  static const std::vector<traduzione> tutte = {
-      {std::regex("read past the end of the file"),
-       "the file ends in the middle of an item: a value is missing, or the file does not end "
-       "with its closing line \"[fine]\""},
-      {std::regex("\"(.*)\" is not a number"),
-       "\"$1\" is not a whole number: a numeric field holds digits only, with an optional "
-       "leading \"-\""},
-      {std::regex("\"(.*)\" does not fit 32 bits"),
-       "\"$1\" is too large: numbers lie between -2147483648 and 2147483647"},
-      {std::regex("(-?[0-9]+) does not fit the 8-bit field (.*)"),
-       "$1 is out of range for $2, which holds 0 to 255"},
-      {std::regex("(-?[0-9]+) does not fit the 16-bit field (.*)"),
-       "$1 is out of range for $2, which holds -32768 to 32767"},
-      {std::regex("(-?[0-9]+) does not fit the 32-bit field (.*)"),
-       "$1 is out of range for $2, which holds -2147483648 to 2147483647"},
-      {std::regex("(.*) falls on cell (-?[0-9]+), outside cells 0 to ([0-9]+)"),
-       "$1 falls on cell $2, outside the track cells 0 to $3: keep it within the route"},
-      {std::regex("no record left for the sign board at (-?[0-9]+)"),
-       "no record left for the sign board at $1 m: sign boards and stations share the "
-       "records 1 to 80"},
-      {std::regex("more than ([0-9]+) tunnel stretches"),
-       "more than $1 tunnel stretches (\"montagna\" lines): join or remove some"},
-      {std::regex("no \"lunghezza percorso\" line before the features"),
-       "no \"lunghezza percorso\" line before the first feature: give the route length in the "
-       "[generale] section"},
-      {std::regex("negative route length (-?[0-9]+)"),
-       "the route length $1 is negative"},
-      {std::regex("the stop of the station ending at (-?[0-9]+) m lies past the last cell"),
-       "the stop of the station ending at $1 m lies past the last track cell: move the station "
-       "or lengthen the route"},
-  };
-  return tutte;
 }
 
 }  // namespace
@@ -66,16 +23,6 @@ const char* nome_origine(origine_anomalia origine) {
 const std::string& file_da_correggere(const anomalia& a, const file_autore& file) {
   if (a.codice == 2 || a.origine == origine_anomalia::descrizione_linea) return file.linea;
   return file.treno;
-}
-
-std::string messaggio_causa(const std::string& causa) {
-  for (const traduzione& t : traduzioni()) {
-    std::smatch m;
-    if (std::regex_match(causa, m, t.causa)) return m.format(t.messaggio);
-  }
-  // A file that could not be read names itself with the system's reason;
-  // anything else is passed on as it came.
-  return "the reading failed: " + causa;
 }
 
 std::string messaggio_anomalia(const anomalia& a) {
@@ -128,7 +75,7 @@ std::string messaggio_anomalia(const anomalia& a) {
     case 24:
       return "a station ends at or before 100 m, too near the start of the line for its stop "
              "cell";
-    case 25: return messaggio_causa(a.causa);
+    case 25: return a.causa;  // the readers word their failures for authors
     case 101: return "the line description file does not exist";
     case 102: return "no \"[generale]\" section before the end of the file";
     case 103:
@@ -140,7 +87,10 @@ std::string messaggio_anomalia(const anomalia& a) {
 
 std::string riga_diagnostica(const anomalia& a, const file_autore& file) {
   std::string riga = file_da_correggere(a, file);
-  if (a.riga > 0) riga += ":" + std::to_string(a.riga);
+  if (a.riga > 0) {
+    riga += ':';
+    riga += std::to_string(a.riga);
+  }
   riga += ": anomaly " + std::to_string(a.codice);
   if (a.posizione) riga += " at " + std::to_string(*a.posizione) + " m";
   return riga + ": " + messaggio_anomalia(a);

@@ -23,9 +23,6 @@ const std::string& file_da_correggere(const anomalia& a, const file_autore& file
 // What is wrong, in plain words, and where it helps what to do.
 std::string messaggio_anomalia(const anomalia& a);
 
-// Plain words for a failure of the reading (anomaly 25), from its cause.
-std::string messaggio_causa(const std::string& causa);
-
 // "FILE:LINE: anomaly CODE at POS m: MESSAGE"; ":LINE" is left out where no
 // source line applies and " at POS m" for codes that record no position.
 std::string riga_diagnostica(const anomalia& a, const file_autore& file);

@@ -363,7 +363,8 @@ void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
   const int64_t fermata = cella_di_profilo(e - lunghezza_cella);
   if (fermata > ultima_cella_)
     throw errore_lettura("the stop of the station ending at " + std::to_string(e) +
-                         " m lies past the last cell");
+                         " m lies past the last track cell: move the station or lengthen the "
+                         "route");
   if (tipo_stazione != 5 && tipo_stazione != 6) {
     for (int k = 1; k <= 4; ++k) {
       if (e > int64_t{lunghezza_cella} * (k + 2))
@@ -379,7 +380,7 @@ void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
 
 void leggi_descrizione_treno(compilazione& c, file_system& fs, const sorgenti& s) {
   std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente(err, 0);
+  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente("cannot read " + err, 0);
   lettore_treno lettore(c, fs, s, contenuto);
   try {
     lettore.leggi();
