@@ -1,0 +1,81 @@
+#include "platform/win32_interface.h"
+
+#include <windows.h>
+
+namespace {
+
+const wchar_t* const kTitolo = L"compila_scenario";
+const wchar_t* const kTitoloAttesa = L"compila_scenario - Attendere";
+const wchar_t* const kClasse = L"compila_scenario_attesa";
+
+std::wstring in_wide(const std::string& utf8) {
+  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring risultato(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), risultato.data(), n);
+  return risultato;
+}
+
+// Twips are 1/1440 inch; the screen says how many pixels make an inch.
+struct scala {
+  int x;
+  int y;
+  int px(int twips) const { return MulDiv(twips, x, 1440); }
+  int py(int twips) const { return MulDiv(twips, y, 1440); }
+};
+
+scala scala_schermo() {
+  HDC dc = GetDC(nullptr);
+  scala s{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY)};
+  ReleaseDC(nullptr, dc);
+  return s;
+}
+
+bool registra_classe(HINSTANCE istanza) {
+  WNDCLASSW classe{};
+  classe.lpfnWndProc = DefWindowProcW;
+  classe.hInstance = istanza;
+  classe.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  classe.lpszClassName = kClasse;
+  return RegisterClassW(&classe) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+win32_interface::~win32_interface() {
+  if (finestra_) DestroyWindow(static_cast<HWND>(finestra_));
+  if (carattere_) DeleteObject(static_cast<HFONT>(carattere_));
+}
+
+void win32_interface::mostra_attesa() {
+  HINSTANCE istanza = GetModuleHandleW(nullptr);
+  const scala s = scala_schermo();
+  const DWORD stile = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  RECT area{0, 0, s.px(4200), s.py(2688)};
+  AdjustWindowRect(&area, stile, FALSE);
+  HWND finestra = registra_classe(istanza)
+      ? CreateWindowExW(0, kClasse, kTitoloAttesa, stile, CW_USEDEFAULT, CW_USEDEFAULT,
+                        area.right - area.left, area.bottom - area.top, nullptr, nullptr, istanza, nullptr)
+      : nullptr;
+  if (!finestra) {
+    console_ << "Attendere" << std::endl;
+    return;
+  }
+  finestra_ = finestra;
+  HWND etichetta = CreateWindowExW(0, L"STATIC", L"Attendere", WS_CHILD | WS_VISIBLE | SS_LEFT,
+                                   s.px(960), s.py(960), s.px(2652), s.py(792), finestra,
+                                   nullptr, istanza, nullptr);
+  HFONT carattere = CreateFontW(-MulDiv(24, s.y, 72), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+  carattere_ = carattere;
+  if (etichetta && carattere) SendMessageW(etichetta, WM_SETFONT, reinterpret_cast<WPARAM>(carattere), TRUE);
+  ShowWindow(finestra, SW_SHOWNORMAL);
+  // The run never returns to a message loop: paint the window and its
+  // label now.
+  RedrawWindow(finestra, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void win32_interface::mostra_errore(const std::string& testo) {
+  if (MessageBoxW(nullptr, in_wide(testo).c_str(), kTitolo, MB_OK) == 0) console_ << testo << std::endl;
+}
