@@ -1,6 +1,7 @@
 # Cross build for 64-bit Windows with MinGW-w64 (the -posix compilers, so
 # that std::thread and friends are there), linked statically so that the
-# program runs on a Windows machine as it is. The tests run under wine64.
+# program runs on a Windows machine as it is. The tests run under wine64
+# (cmake/wine.cmake).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,8 +16,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-find_program(WINE64 wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
-if(WINE64)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE64})
-endif()

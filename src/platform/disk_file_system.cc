@@ -6,6 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32_text.h"
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -18,6 +24,34 @@ std::string ragione_errno(int e) { return std::strerror(e); }
 
 std::filesystem::path come_path(const std::string& percorso) {
   return fs::path(std::u8string(percorso.begin(), percorso.end()));
+}
+
+// Paths are UTF-8; Windows opens and renames files by their UTF-16 names,
+// every blank kept.
+std::FILE* apri(const std::string& percorso, bool scrittura) {
+#ifdef _WIN32
+  return _wfopen(in_utf16(percorso).c_str(), scrittura ? L"wb" : L"rb");
+#else
+  return std::fopen(percorso.c_str(), scrittura ? "wb" : "rb");
+#endif
+}
+
+// Puts `temporaneo` in the place of `percorso` in one step; an earlier file
+// of that name is replaced.
+bool rinomina_sopra(const std::string& temporaneo, const std::string& percorso,
+                    std::string* ragione) {
+#ifdef _WIN32
+  if (MoveFileExW(in_utf16(temporaneo).c_str(), in_utf16(percorso).c_str(),
+                  MOVEFILE_REPLACE_EXISTING))
+    return true;
+  *ragione = messaggio_sistema(GetLastError());
+  return false;
+#else
+  std::error_code ec;
+  fs::rename(come_path(temporaneo), come_path(percorso), ec);
+  if (ec) *ragione = ec.message();
+  return !ec;
+#endif
 }
 
 }  // namespace
@@ -34,7 +68,7 @@ bool disk_file_system::leggi(const std::string& percorso, std::string* contenuto
     *err = motivo(percorso, "is a directory");
     return false;
   }
-  std::FILE* f = std::fopen(percorso.c_str(), "rb");
+  std::FILE* f = apri(percorso, false);
   if (!f) {
     *err = motivo(percorso, ragione_errno(errno));
     return false;
@@ -67,7 +101,7 @@ bool disk_file_system::sostituisci(const std::string& percorso, std::string_view
     return false;
   }
   const std::string temporaneo = percorso + ".tmp";
-  std::FILE* f = std::fopen(temporaneo.c_str(), "wb");
+  std::FILE* f = apri(temporaneo, true);
   if (!f) {
     *err = motivo(percorso, ragione_errno(errno));
     return false;
@@ -82,16 +116,14 @@ bool disk_file_system::sostituisci(const std::string& percorso, std::string_view
     ok = false;
     e = errno;
   }
-  std::error_code ec;
-  if (ok) {
-    fs::rename(come_path(temporaneo), come_path(percorso), ec);
-    if (ec) {
-      ok = false;
-      *err = motivo(percorso, ec.message());
-    }
-  } else {
+  std::string ragione;
+  if (ok && !rinomina_sopra(temporaneo, percorso, &ragione)) {
+    ok = false;
+    *err = motivo(percorso, ragione);
+  } else if (!ok) {
     *err = motivo(percorso, ragione_errno(e));
   }
+  std::error_code ec;
   if (!ok) fs::remove(come_path(temporaneo), ec);
   return ok;
 }

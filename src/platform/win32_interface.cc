@@ -2,18 +2,13 @@
 
 #include <windows.h>
 
+#include "platform/win32_text.h"
+
 namespace {
 
 const wchar_t* const kTitolo = L"compila_scenario";
 const wchar_t* const kTitoloAttesa = L"compila_scenario - Attendere";
 const wchar_t* const kClasse = L"compila_scenario_attesa";
-
-std::wstring in_wide(const std::string& utf8) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring risultato(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), risultato.data(), n);
-  return risultato;
-}
 
 // Twips are 1/1440 inch; the screen says how many pixels make an inch.
 struct scala {
@@ -72,10 +67,10 @@ void win32_interface::mostra_attesa() {
   if (etichetta && carattere) SendMessageW(etichetta, WM_SETFONT, reinterpret_cast<WPARAM>(carattere), TRUE);
   ShowWindow(finestra, SW_SHOWNORMAL);
   // The run never returns to a message loop: paint the window and its
-  // label now.
+  // label now, once (the label is a window of its own, hence ALLCHILDREN).
   RedrawWindow(finestra, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void win32_interface::mostra_errore(const std::string& testo) {
-  if (MessageBoxW(nullptr, in_wide(testo).c_str(), kTitolo, MB_OK) == 0) console_ << testo << std::endl;
+  if (MessageBoxW(nullptr, in_utf16(testo).c_str(), kTitolo, MB_OK) == 0) console_ << testo << std::endl;
 }
