@@ -25,6 +25,17 @@ scala scala_schermo() {
   return s;
 }
 
+// False where no window can be made at all (a service, wine without a
+// display): there MessageBoxW may return at once as if OK had been pressed,
+// and the text would reach no one.
+bool finestre_possibili() {
+  HWND prova = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  if (!prova) return false;
+  DestroyWindow(prova);
+  return true;
+}
+
 bool registra_classe(HINSTANCE istanza) {
   WNDCLASSW classe{};
   classe.lpfnWndProc = DefWindowProcW;
@@ -72,5 +83,6 @@ void win32_interface::mostra_attesa() {
 }
 
 void win32_interface::mostra_errore(const std::string& testo) {
-  if (MessageBoxW(nullptr, in_utf16(testo).c_str(), kTitolo, MB_OK) == 0) console_ << testo << std::endl;
+  if (!finestre_possibili() || MessageBoxW(nullptr, in_utf16(testo).c_str(), kTitolo, MB_OK) == 0)
+    console_ << testo << std::endl;
 }

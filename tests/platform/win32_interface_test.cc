@@ -8,8 +8,8 @@
 
 // The waiting window never waits: it is up and painted when mostra_attesa
 // returns, or, where no window can be made (wine without a display, a
-// service), "Attendere" went to the console instead. Never both, never
-// neither.
+// service), "Attendere" went to the console instead, and so does the
+// fatal message. Never both, never neither.
 namespace {
 
 HWND finestra_attesa() { return FindWindowW(L"compila_scenario_attesa", nullptr); }
@@ -52,6 +52,9 @@ TEST(Win32Interface, WaitingWindowShowsTheLabelOrFallsBackToTheConsole) {
     } else {
       EXPECT_EQ(console.str(), "Attendere\n");
       EXPECT_EQ(finestra, nullptr);
+      // No box can be shown either (and none would wait for OK here).
+      ui.mostra_errore(" Errore n. 1250");
+      EXPECT_EQ(console.str(), "Attendere\n Errore n. 1250\n");
     }
   }
   EXPECT_EQ(finestra_attesa(), nullptr) << "the window goes with the interface";
