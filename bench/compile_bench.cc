@@ -3,6 +3,7 @@
 // and a synthetic 1000000 m route carrying the built-in features repeated.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "compiler/memorizza_percorso.h"
 #include "compiler/signal_completion.h"
 #include "output/cell_file.h"
+#include "peak_memory.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
 #include "platform/memory_file_system.h"
@@ -147,5 +149,37 @@ void BM_CompileMillionMetres(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CompileMillionMetres)->Unit(benchmark::kMillisecond);
+
+// Peak heap of one compile and encoding, against the largest file written:
+// the memory a whole run needs beyond the program itself.
+void picco_per_file(benchmark::State& state, scenario& s) {
+  size_t picco = 0, piu_grande = 0;
+  for (auto _ : state) {
+    azzera_picco();
+    const size_t prima = memoria_in_uso();
+    compilazione c = s.compila();
+    const std::string profilo = codifica_profilo(*c.profilo);
+    const std::string tabella = codifica_tabella(c.tabella);
+    const std::string celle = codifica_celle(c.celle);
+    picco = picco_memoria() - prima;
+    piu_grande = std::max({profilo.size(), tabella.size(), celle.size()});
+  }
+  state.counters["peak_bytes"] = static_cast<double>(picco);
+  state.counters["largest_file"] = static_cast<double>(piu_grande);
+  state.counters["peak_per_file"] = static_cast<double>(picco) / static_cast<double>(piu_grande);
+}
+
+void BM_PeakMemoryBuiltIn(benchmark::State& state) {
+  scenario s(righe_descrizione_linea(), righe_descrizione_treno());
+  picco_per_file(state, s);
+}
+BENCHMARK(BM_PeakMemoryBuiltIn)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_PeakMemoryMillionMetres(benchmark::State& state) {
+  scenario s(ripeti(righe_descrizione_linea(), copie_linea, numeri_linea),
+             ripeti(righe_descrizione_treno(), copie_treno, numeri_treno));
+  picco_per_file(state, s);
+}
+BENCHMARK(BM_PeakMemoryMillionMetres)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

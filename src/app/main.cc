@@ -1,13 +1,14 @@
 #include <iostream>
+#include <memory>
 
-#include "app/run.h"
+#include "app/program.h"
 #include "platform/disk_file_system.h"
 #include "platform/interface_factory.h"
 #include "platform/program_directory.h"
 
-int main() {
+int main(int argc, char* argv[]) {
   disk_file_system disco;
-  auto ui = crea_interfaccia(std::cerr);
-  ambiente_esecuzione amb{disco, *ui, directory_programma(), std::cerr};
-  return esegui_scenario(amb);
+  piattaforma p{disco, [] { return crea_interfaccia(std::cerr); }, directory_programma(),
+                std::cout, std::cerr};
+  return esegui_programma(argc, argv, p);
 }

@@ -15,9 +15,6 @@
 
 namespace {
 
-const std::string kNomeLinea = "Verona _Firenze  ";
-const std::string kNomeTreno = " EC 85";
-
 class esecuzione {
  public:
   explicit esecuzione(ambiente_esecuzione& amb) : amb_(amb) {}
@@ -76,8 +73,8 @@ class esecuzione {
   }
 
   ambiente_esecuzione& amb_;
-  const std::string nome_linea_ = kNomeLinea;
-  const std::string nome_treno_ = kNomeTreno;
+  const std::string nome_linea_ = nome_linea_incorporata;
+  const std::string nome_treno_ = nome_treno_incorporato;
   std::string errore_;
 };
 

@@ -12,6 +12,10 @@ inline constexpr int esito_anomalia = 1;      // the compile recorded an anomaly
 inline constexpr int esito_errore_fatale = 3; // the numbered message box was shown
 inline constexpr int esito_errore_file = 4;   // a file could not be read or written
 
+// The built-in scenario's names; every blank belongs to them.
+inline const std::string nome_linea_incorporata = "Verona _Firenze  ";
+inline const std::string nome_treno_incorporato = " EC 85";
+
 // What the built-in run works with: the files, the window and the directory
 // in which every file lives.
 struct ambiente_esecuzione {

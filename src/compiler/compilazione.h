@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,11 @@ struct compilazione {
   // Next free sign-board record; counts down from 80 and is tested by the
   // train half.
   int32_t prossimo_cartello = 80;
+
+  // Source line of the train description's signal or slowdown on each cell
+  // it marked (signal cell, slowdown start and end), so that an anomaly the
+  // signal completion meets there can point at the line to change.
+  std::map<int32_t, int> righe_treno;
 
   bool celle_create() const { return !celle.empty(); }
   int32_t ultima_cella() const { return static_cast<int32_t>(celle.size()) - 1; }

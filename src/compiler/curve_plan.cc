@@ -7,13 +7,18 @@ struct passo {
   double dy;
 };
 
-passo ultimo_passo(const profilo_linea& p, int32_t c) {
-  return {p.valore(c - 1, 0) - p.valore(c - 2, 0), p.valore(c - 1, 1) - p.valore(c - 2, 1)};
-}
+// The last step, as the last two points give it.
+passo ultimo_passo(const disegno& d) { return {d.x1 - d.x2, d.y1 - d.y2}; }
 
-void aggiungi(profilo_linea& p, int32_t c, passo s) {
-  p.imposta(c, 0, elemento_profilo::da_reale(p.valore(c - 1, 0) + s.dx));
-  p.imposta(c, 1, elemento_profilo::da_reale(p.valore(c - 1, 1) + s.dy));
+void aggiungi(profilo_linea& p, disegno& d, passo s) {
+  const double x = d.x1 + s.dx;
+  const double y = d.y1 + s.dy;
+  p.imposta_reale(d.cursore, x, y);
+  d.x2 = d.x1;
+  d.y2 = d.y1;
+  d.x1 = x;
+  d.y1 = y;
+  ++d.cursore;
 }
 
 // Each component of the turned step is computed and stored on its own before
@@ -29,9 +34,8 @@ passo girato(passo s, double k) {
 // One metre drawn, if it may be: false past the last row or metre 1000000.
 bool avanza(profilo_linea& p, disegno& d, bool in_curva, double k) {
   if (d.cursore > p.ultimo_metro()) return false;
-  passo s = ultimo_passo(p, d.cursore);
-  aggiungi(p, d.cursore, in_curva ? girato(s, k) : s);
-  ++d.cursore;
+  passo s = ultimo_passo(d);
+  aggiungi(p, d, in_curva ? girato(s, k) : s);
   return d.cursore <= ultimo_metro_curve;
 }
 
@@ -42,7 +46,7 @@ void inizia_disegno(profilo_linea& profilo, disegno& d) {
   profilo.imposta(0, 1, elemento_profilo::da_intero(0));
   profilo.imposta(1, 0, elemento_profilo::da_intero(0));
   profilo.imposta(1, 1, elemento_profilo::da_intero(1));
-  d.cursore = 2;
+  d = disegno{};
 }
 
 bool posa_curva(profilo_linea& profilo, disegno& d, int32_t s, int32_t n, double k) {
@@ -55,8 +59,5 @@ bool posa_curva(profilo_linea& profilo, disegno& d, int32_t s, int32_t n, double
 }
 
 void completa_disegno(profilo_linea& profilo, disegno& d) {
-  while (d.cursore <= profilo.ultimo_metro() - 2) {
-    aggiungi(profilo, d.cursore, ultimo_passo(profilo, d.cursore));
-    ++d.cursore;
-  }
+  while (d.cursore <= profilo.ultimo_metro() - 2) aggiungi(profilo, d, ultimo_passo(d));
 }

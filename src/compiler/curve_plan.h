@@ -7,9 +7,11 @@
 // The line drawing is built a metre at a time: each new point is the last one
 // plus the last step, turned by k radians on a curve (positive k turns
 // clockwise). The step is not renormalised. The cursor is the next metre to
-// draw.
+// draw; the last two points drawn are kept at hand.
 struct disegno {
   int32_t cursore = 2;
+  double x1 = 0.0, y1 = 1.0;  // metre cursore - 1
+  double x2 = 0.0, y2 = 0.0;  // metre cursore - 2
 };
 
 // Metres past which a curve may not draw.

@@ -64,7 +64,9 @@ class lettura_linea {
   bool esegui() {
     if (!trova_generale()) return false;
     if (sezione_generale() == esito::interrotta) return false;
-    if (!c_.celle_create()) throw errore_lettura("no \"lunghezza percorso\" line before the features");
+    if (!c_.celle_create()) throw errore_lettura(
+          "no \"lunghezza percorso\" line before the first feature: give the route length in "
+          "the [generale] section");
 
     progressive_ordina(c_.tabella);
     c_.numero_montagne = 0;
@@ -129,7 +131,7 @@ class lettura_linea {
       ferma(1);
       return esito::interrotta;
     }
-    if (lunghezza < 0) throw errore_lettura("negative route length " + std::to_string(lunghezza));
+    if (lunghezza < 0) throw errore_lettura("the route length " + std::to_string(lunghezza) + " is negative");
     int32_t n = lunghezza + coda_percorso;
     c_.celle.assign(static_cast<size_t>(dividi_arrotondando(n, lunghezza_cella)) + 1, cella{});
     if (c_.j != 0)
@@ -299,7 +301,7 @@ bool leggi_descrizione_linea(compilazione& c, file_system& fs, const sorgenti& s
     return false;
   }
   std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_linea, &contenuto, &err)) throw errore_sorgente(err, 0);
+  if (!fs.leggi(s.descrizione_linea, &contenuto, &err)) throw errore_sorgente("cannot read " + err, 0);
 
   lettura_linea lettura(c, fs, s, contenuto);
   try {

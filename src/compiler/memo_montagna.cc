@@ -12,7 +12,7 @@ inline constexpr int32_t passo_marcatori = 4;  // cells: a marker every 200 m
 
 int32_t registra_tratto(compilazione& c, int32_t inizio, int32_t fine) {
   if (c.numero_montagne >= massimo_montagne)
-    throw errore_lettura("more than " + std::to_string(massimo_montagne) + " tunnel stretches");
+    throw errore_lettura("more than " + std::to_string(massimo_montagne) + " tunnel stretches (\"montagna\" lines): join or remove some");
   ++c.numero_montagne;
   c.inizi_montagna[c.numero_montagne] = inizio;
   c.fini_montagna[c.numero_montagne] = fine;

@@ -56,8 +56,12 @@ class completamento {
     x.dato_1 = std::min(kValoreCodice, x.dato_1);
   }
 
-  void anomalia(int32_t codice, int32_t cella_anomala) {
-    c_.stato.registra(codice, cella_anomala * lunghezza_cella, origine_anomalia::celle);
+  // The anomaly's position is cella_anomala's; its source line is that of the
+  // train's signal or slowdown on cella_voce, when one is known.
+  void anomalia(int32_t codice, int32_t cella_anomala, int32_t cella_voce) {
+    auto riga = c_.righe_treno.find(cella_voce);
+    c_.stato.registra(codice, cella_anomala * lunghezza_cella, origine_anomalia::celle,
+                      riga == c_.righe_treno.end() ? 0 : riga->second);
   }
 
   // Step A: every signal among the 20 cells before the board, nearest first.
@@ -77,7 +81,7 @@ class completamento {
       } else if (tipo(b) == tipo::cambio_codice) {
         limita_cambio_codice(b);
       } else {
-        anomalia(kAnomaliaAvviso, s);
+        anomalia(kAnomaliaAvviso, s, s);
       }
     }
   }
@@ -105,7 +109,7 @@ class completamento {
           break;
         }
       }
-      if (!messo) anomalia(kAnomaliaInizio, i);
+      if (!messo) anomalia(kAnomaliaInizio, i, i);
     }
   }
 
@@ -129,7 +133,7 @@ class completamento {
           metti_cambio_codice(k + 1);
           c = -1;
         } else {
-          anomalia(kAnomaliaRallentamento, k);  // c passes 8: no further cell
+          anomalia(kAnomaliaRallentamento, k, i);  // c passes 8: no further cell
         }
       }
       if (tipo(k) == tipo::fine_rallentamento) return k;
@@ -161,7 +165,7 @@ class completamento {
     } else if (libera(p - 1)) {
       metti_cambio_codice(p - 1);
     } else {
-      anomalia(kAnomaliaRallentamento, s);
+      anomalia(kAnomaliaRallentamento, s, s);
     }
   }
 

@@ -213,7 +213,9 @@ class lettore_treno {
                             &s.d2, &s.d3, &s.tempo})
       *valore = campi_.leggi_numero();
     if (fuori_dalle_celle(s.posizione, 100)) return fuori_celle(s.posizione);
-    return dopo_posa(memo_segnale(c_.celle, s), s.posizione);
+    const int32_t codice = memo_segnale(c_.celle, s);
+    if (codice == 0) ricorda_riga(cella_di_punto(s.posizione));
+    return dopo_posa(codice, s.posizione);
   }
 
   esito passo_rallentamento() {
@@ -221,7 +223,16 @@ class lettore_treno {
     for (int32_t* valore : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})
       *valore = campi_.leggi_numero();
     if (fuori_dalle_celle(r.x, 100)) return fuori_celle(r.x);
-    return dopo_posa(memo_rallentamento(c_.celle, r), r.x);
+    const int32_t codice = memo_rallentamento(c_.celle, r);
+    if (codice == 0 || codice == approccio_su_cella_occupata) {
+      ricorda_riga(cella_di_punto(r.x));
+      ricorda_riga(cella_di_punto(int64_t{r.x} + r.l));
+    }
+    return dopo_posa(codice, r.x);
+  }
+
+  void ricorda_riga(int64_t cella_segnata) {
+    c_.righe_treno[static_cast<int32_t>(cella_segnata)] = riga();
   }
 
   // A code change goes into the cell that starts at its position.
@@ -352,7 +363,8 @@ void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
   const int64_t fermata = cella_di_profilo(e - lunghezza_cella);
   if (fermata > ultima_cella_)
     throw errore_lettura("the stop of the station ending at " + std::to_string(e) +
-                         " m lies past the last cell");
+                         " m lies past the last track cell: move the station or lengthen the "
+                         "route");
   if (tipo_stazione != 5 && tipo_stazione != 6) {
     for (int k = 1; k <= 4; ++k) {
       if (e > int64_t{lunghezza_cella} * (k + 2))
@@ -368,7 +380,7 @@ void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
 
 void leggi_descrizione_treno(compilazione& c, file_system& fs, const sorgenti& s) {
   std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente(err, 0);
+  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente("cannot read " + err, 0);
   lettore_treno lettore(c, fs, s, contenuto);
   try {
     lettore.leggi();

@@ -63,6 +63,19 @@ class profilo_linea {
                                                 : 0.0;
   }
 
+  // One coordinate's tags and values, metre by metre, for the encoder.
+  const std::vector<etichetta>& etichette(int coordinata) const { return etichette_[indice(coordinata)]; }
+  const std::vector<double>& valori(int coordinata) const { return valori_[indice(coordinata)]; }
+
+  // Both coordinates of metre `metro` as doubles.
+  void imposta_reale(int32_t metro, double x, double y) {
+    const auto m = static_cast<size_t>(metro);
+    etichette_[0].at(m) = etichetta::reale;
+    etichette_[1][m] = etichetta::reale;
+    valori_[0][m] = x;
+    valori_[1][m] = y;
+  }
+
   friend bool operator==(const profilo_linea&, const profilo_linea&) = default;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "model/cella.h"
 
@@ -23,3 +24,8 @@
 inline constexpr size_t dimensione_cella = 15;
 
 std::string codifica_celle(const array_celle& celle);
+
+// Reads a cell file back into the cells. An empty file, or one whose size is
+// not a whole number of cells, is refused: false, with the reason in *err and
+// *celle left as it was.
+bool decodifica_celle(std::string_view byte, array_celle* celle, std::string* err);

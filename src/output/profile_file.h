@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "model/profilo.h"
 
@@ -22,3 +23,10 @@ inline constexpr size_t dimensione_elemento_intero = dimensione_etichetta + 2;
 inline constexpr size_t dimensione_elemento_reale = dimensione_etichetta + 8;
 
 std::string codifica_profilo(const profilo_linea& profilo);
+
+// Reads a line profile file back. The file holds no count: its elements are
+// walked to the end and split into two components of equal length. Refuses,
+// with false and the reason in *err (*profilo left as it was), an empty file,
+// a tag other than 0, 2 or 5, an element cut short by the end of the file and
+// an odd number of elements.
+bool decodifica_profilo(std::string_view byte, profilo_linea* profilo, std::string* err);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "model/voce_scenario.h"
 
@@ -31,3 +32,10 @@ inline constexpr size_t dimensione_voce_senza_testo = 34;
 
 // Throws std::length_error for a text longer than 65535 bytes.
 std::string codifica_tabella(const tabella_scenario& tabella);
+
+// Reads a scenario table file back into the 87 records, texts converted from
+// Windows-1252. Refuses, with false and the reason in *err (*tabella left as
+// it was), an empty file, a record cut short by the end of the file (in its
+// fixed fields or in a text whose length runs past the end) and bytes left
+// over after record 86.
+bool decodifica_tabella(std::string_view byte, tabella_scenario* tabella, std::string* err);

@@ -61,6 +61,11 @@ bool disk_file_system::esiste(const std::string& percorso) {
   return fs::is_regular_file(come_path(percorso), ec);
 }
 
+bool disk_file_system::e_directory(const std::string& percorso) {
+  std::error_code ec;
+  return fs::is_directory(come_path(percorso), ec);
+}
+
 bool disk_file_system::leggi(const std::string& percorso, std::string* contenuto,
                              std::string* err) {
   std::error_code ec;

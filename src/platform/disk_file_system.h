@@ -8,6 +8,7 @@
 class disk_file_system : public file_system {
  public:
   bool esiste(const std::string& percorso) override;
+  bool e_directory(const std::string& percorso) override;
   bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) override;
   bool sostituisci(const std::string& percorso, std::string_view contenuto,
                    std::string* err) override;

@@ -11,6 +11,8 @@ class file_system {
   virtual ~file_system() = default;
 
   virtual bool esiste(const std::string& percorso) = 0;
+  // True when the path names an existing directory.
+  virtual bool e_directory(const std::string& percorso) = 0;
   virtual bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) = 0;
   // Replaces the file whole. A failed write leaves the earlier file intact.
   virtual bool sostituisci(const std::string& percorso, std::string_view contenuto,

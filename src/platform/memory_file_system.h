@@ -6,11 +6,12 @@
 
 #include "platform/file_system.h"
 
-// Files held in memory, for tests. Paths listed in fallisce_scrittura refuse
+// Files held in memory, for tests; the directories are only names. Paths listed in fallisce_scrittura refuse
 // to be written, as a full disk would.
 class memory_file_system : public file_system {
  public:
   bool esiste(const std::string& percorso) override { return file.count(percorso) > 0; }
+  bool e_directory(const std::string& percorso) override { return directory.count(percorso) > 0; }
   bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) override {
     auto it = file.find(percorso);
     if (it == file.end()) {
@@ -35,5 +36,6 @@ class memory_file_system : public file_system {
   }
 
   std::map<std::string, std::string> file;
+  std::set<std::string> directory;
   std::set<std::string> fallisce_scrittura;
 };

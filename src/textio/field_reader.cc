@@ -6,6 +6,17 @@ namespace {
 
 bool fine_riga(char c) { return c == '\r' || c == '\n'; }
 
+errore_lettura non_numero(std::string_view campo) {
+  return errore_lettura("\"" + std::string(campo) +
+                        "\" is not a whole number: a numeric field holds digits only, with an "
+                        "optional leading \"-\"");
+}
+
+errore_lettura troppo_grande(std::string_view campo) {
+  return errore_lettura("\"" + std::string(campo) +
+                        "\" is too large: numbers lie between -2147483648 and 2147483647");
+}
+
 }  // namespace
 
 void lettore_campi::salta_blank() {
@@ -24,7 +35,9 @@ void lettore_campi::consuma_fine_riga() {
 }
 
 void lettore_campi::inizia_campo() {
-  if (fine()) throw errore_lettura("read past the end of the file");
+  if (fine()) throw errore_lettura(
+        "the file ends in the middle of an item: a value is missing, or the file does not end "
+        "with its closing line \"[fine]\"");
   salta_blank();
   riga_campo_ = riga_;
 }
@@ -61,16 +74,16 @@ int32_t lettore_campi::leggi_numero() {
   if (campo.empty()) return 0;
   bool negativo = campo.front() == '-';
   std::string_view cifre = negativo ? campo.substr(1) : campo;
-  if (cifre.empty()) throw errore_lettura("\"" + std::string(campo) + "\" is not a number");
+  if (cifre.empty()) throw non_numero(campo);
   int64_t valore = 0;
   for (char c : cifre) {
-    if (c < '0' || c > '9') throw errore_lettura("\"" + std::string(campo) + "\" is not a number");
+    if (c < '0' || c > '9') throw non_numero(campo);
     valore = valore * 10 + (c - '0');
     if (valore > int64_t{std::numeric_limits<int32_t>::max()} + 1)
-      throw errore_lettura("\"" + std::string(campo) + "\" does not fit 32 bits");
+      throw troppo_grande(campo);
   }
   if (negativo) valore = -valore;
   if (valore > std::numeric_limits<int32_t>::max())
-    throw errore_lettura("\"" + std::string(campo) + "\" does not fit 32 bits");
+    throw troppo_grande(campo);
   return static_cast<int32_t>(valore);
 }

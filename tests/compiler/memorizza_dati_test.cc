@@ -24,7 +24,9 @@ TEST(MemorizzaDati, FailureOfTheReadingIs25WithBothSourcesDeleted) {
   EXPECT_EQ(b.posizione(), 0);
   ASSERT_EQ(b.c.stato.anomalie.size(), 1u);
   EXPECT_EQ(b.c.stato.anomalie[0].riga, 4);
-  EXPECT_EQ(b.c.stato.anomalie[0].causa, "\"6a\" is not a number");
+  EXPECT_EQ(b.c.stato.anomalie[0].causa,
+            "\"6a\" is not a whole number: a numeric field holds digits only, with an optional "
+            "leading \"-\"");
   EXPECT_EQ(b.c.stato.anomalie[0].origine, origine_anomalia::descrizione_linea);
   EXPECT_FALSE(b.linea_presente());
   EXPECT_FALSE(b.treno_presente());
@@ -62,7 +64,7 @@ TEST(MemorizzaDati, SourceThatCannotBeReadIs25WithTheSystemsReason) {
   compilazione c;
   memorizza_dati(c, fs, {"linea.txt", "treno.txt", true});
   EXPECT_EQ(c.stato.codice_errore, 25);
-  EXPECT_EQ(c.stato.anomalie.back().causa, "linea.txt: Permission denied");
+  EXPECT_EQ(c.stato.anomalie.back().causa, "cannot read linea.txt: Permission denied");
   EXPECT_FALSE(fs.esiste("linea.txt"));
 }
 

@@ -256,11 +256,12 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
     return "no failure";
   };
   EXPECT_EQ(errore("[generale]\r\nsabbia, 40000\r\n[fine]\r\n"),
-            "line 2: 40000 does not fit the 16-bit field sabbia");
+            "line 2: 40000 is out of range for sabbia, which holds -32768 to 32767");
   EXPECT_EQ(errore("[generale]\r\nsegnale, 100, 2\r\n"),
-            "line 2: read past the end of the file");
+            "line 2: the file ends in the middle of an item: a value is missing, or the file does "
+            "not end with its closing line \"[fine]\"");
   EXPECT_EQ(errore("[generale]\r\nvelocita, 0, 1300\r\n[fine]\r\n"),
-            "line 3: 260 does not fit the 8-bit field limite (speed / 5)");
+            "line 3: 260 is out of range for limite (speed / 5), which holds 0 to 255");
   EXPECT_NE(errore("[generale]\r\nstazione, 0, 8, 700, 300,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n"
                    "[fine]\r\n"),
             "no failure");
@@ -270,8 +271,8 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
   // The stop cell would be 201 of 200: nothing of that station is marked.
   EXPECT_EQ(errore("[generale]\r\nstazione, 9000, 8, 1100, 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n"
                    "[fine]\r\n"),
-            "line 2: the stop of the station ending at 10100 m lies past the last "
-            "cell");
+            "line 2: the stop of the station ending at 10100 m lies past the last track cell: "
+            "move the station or lengthen the route");
   EXPECT_EQ(c.celle[197].avvicinamento, 0);
 
   fs.file.clear();

@@ -37,4 +37,36 @@ TEST(CellFile, CellKStartsAtByte15K) {
 
 TEST(CellFile, NoCellsNoBytes) { EXPECT_EQ(codifica_celle({}), ""); }
 
+// Decoding: the file read back.
+
+TEST(CellFileDecoding, RoundTripOfEveryField) {
+  array_celle celle(4521);
+  celle[1].dato_1 = 5121;
+  celle[1].dato_2 = 2164;
+  celle[877] = {tipo::segnale, 40, 10, 0, 6, 0, 0, 0, 40, 100, 100};
+  celle[4520] = {255, -32768, 32767, -1, 1, 255, 84, 3, 255, 0, 85};
+  array_celle letti;
+  std::string err;
+  ASSERT_TRUE(decodifica_celle(codifica_celle(celle), &letti, &err)) << err;
+  EXPECT_EQ(letti, celle);
+}
+
+TEST(CellFileDecoding, EmptyFile) {
+  array_celle celle(2);
+  std::string err;
+  EXPECT_FALSE(decodifica_celle("", &celle, &err));
+  EXPECT_EQ(err, "empty: a cell file holds at least one 15-byte cell");
+  EXPECT_EQ(celle.size(), 2u);
+}
+
+TEST(CellFileDecoding, SizeNotAWholeNumberOfCells) {
+  array_celle celle;
+  std::string err;
+  EXPECT_FALSE(decodifica_celle(codifica_celle(array_celle(3)) + "x", &celle, &err));
+  EXPECT_EQ(err, "a size of 46 bytes is not a whole number of 15-byte cells (3 cells and 1 byte over)");
+  EXPECT_FALSE(decodifica_celle(std::string(14, '\0'), &celle, &err));
+  EXPECT_EQ(err, "a size of 14 bytes is not a whole number of 15-byte cells (0 cells and 14 bytes over)");
+  EXPECT_TRUE(celle.empty());
+}
+
 }  // namespace

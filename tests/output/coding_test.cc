@@ -51,3 +51,13 @@ TEST(Coding, TextLongerThanItsLengthFieldIsRefused) {
 }
 
 }  // namespace
+
+TEST(Coding, SizeCheckPassesTheLayoutsSizeAndNamesTheFileOtherwise) {
+  EXPECT_NO_THROW(verifica_dimensione("the cell file", 30, 30));
+  try {
+    verifica_dimensione("the cell file", 29, 30);
+    FAIL() << "a wrong size passed";
+  } catch (const std::logic_error& e) {
+    EXPECT_STREQ(e.what(), "the cell file encoded as 29 bytes instead of 30");
+  }
+}

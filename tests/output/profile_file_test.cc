@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string_view>
+
 #include "output/esadecimale.h"
 
 namespace {
@@ -50,5 +53,77 @@ TEST(ProfileFile, NegativeIntegerElement) {
 }
 
 TEST(ProfileFile, NoDrawingNoBytes) { EXPECT_EQ(codifica_profilo(profilo_linea{}), ""); }
+
+// Decoding: the file read back.
+
+std::string decodifica_errore(std::string_view byte) {
+  profilo_linea p(3);
+  std::string err;
+  EXPECT_FALSE(decodifica_profilo(byte, &p, &err));
+  EXPECT_EQ(p, profilo_linea(3)) << "a refused file leaves the drawing as it was";
+  return err;
+}
+
+TEST(ProfileFileDecoding, RoundTripOfTheReadersShape) {
+  for (int32_t n : {4, 7003}) {
+    const profilo_linea p = come_il_lettore(n);
+    profilo_linea letto;
+    std::string err;
+    ASSERT_TRUE(decodifica_profilo(codifica_profilo(p), &letto, &err)) << err;
+    EXPECT_EQ(letto, p) << n;
+  }
+}
+
+TEST(ProfileFileDecoding, RoundTripKeepsEveryTagAndExtremeValues) {
+  profilo_linea p(2);
+  p.imposta(0, 0, elemento_profilo::da_intero(-32768));
+  p.imposta(1, 0, elemento_profilo::da_reale(-0.0));
+  p.imposta(2, 1, elemento_profilo::da_reale(1e300));
+  p.imposta(0, 1, elemento_profilo::da_intero(32767));
+  profilo_linea letto;
+  std::string err;
+  ASSERT_TRUE(decodifica_profilo(codifica_profilo(p), &letto, &err)) << err;
+  EXPECT_EQ(letto, p);
+  EXPECT_TRUE(std::signbit(letto(1, 0).reale));
+}
+
+TEST(ProfileFileDecoding, EmptyFile) {
+  EXPECT_EQ(decodifica_errore(""), "empty: a line profile holds the x and then the y of every metre");
+}
+
+TEST(ProfileFileDecoding, WrongTag) {
+  EXPECT_EQ(decodifica_errore(std::string("\x00\x00\x03\x00", 4)),
+            "element 1 (byte 2) has tag 3; an element is tagged 0 (empty), 2 (16-bit integer) "
+            "or 5 (double)");
+}
+
+TEST(ProfileFileDecoding, ValueCutShort) {
+  EXPECT_EQ(decodifica_errore(std::string("\x02\x00\x01\x00\x05\x00\x00\x00\x00", 9)),
+            "element 1 (byte 4) has tag 5 and needs 8 value bytes, but the file ends after 3 bytes");
+  EXPECT_EQ(decodifica_errore(std::string("\x02\x00\x01", 3)),
+            "element 0 (byte 0) has tag 2 and needs 2 value bytes, but the file ends after 1 byte");
+}
+
+TEST(ProfileFileDecoding, TagCutShort) {
+  EXPECT_EQ(decodifica_errore(std::string("\x00\x00\x00", 3)),
+            "element 1 (byte 2) is cut short: the file ends inside its 2-byte tag");
+}
+
+TEST(ProfileFileDecoding, OddNumberOfElements) {
+  EXPECT_EQ(decodifica_errore(std::string("\x00\x00\x00\x00\x00\x00", 6)),
+            "3 elements, an odd count: the x and y components must be the same length");
+}
+
+TEST(ProfileFileDecoding, EveryTruncationOfAFileIsRefusedOrSplitEvenly) {
+  const std::string intero = codifica_profilo(come_il_lettore(6));
+  for (size_t n = 0; n < intero.size(); ++n) {
+    profilo_linea p;
+    std::string err;
+    if (decodifica_profilo(std::string_view(intero).substr(0, n), &p, &err))
+      EXPECT_EQ(codifica_profilo(p), intero.substr(0, n)) << n;  // a cut between elements
+    else
+      EXPECT_NE(err, "") << n;
+  }
+}
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string_view>
 
 #include "output/esadecimale.h"
 
@@ -77,6 +78,65 @@ TEST(TableFile, TextTooLongForItsLengthIsRefused) {
   tabella_scenario t{};
   t[80].testo = std::string(70000, 'a');
   EXPECT_THROW(codifica_tabella(t), std::length_error);
+}
+
+// Decoding: the file read back.
+
+std::string decodifica_errore(std::string_view byte) {
+  tabella_scenario t = con_nomi();
+  std::string err;
+  EXPECT_FALSE(decodifica_tabella(byte, &t, &err));
+  EXPECT_EQ(t, con_nomi()) << "a refused file leaves the table as it was";
+  return err;
+}
+
+TEST(TableFileDecoding, RoundTripOfEveryFieldAndText) {
+  tabella_scenario t = con_nomi();
+  t[1] = {8, -700, 700, 0, 1, "VERONA  P. N.", 4, 1, 2, 1, 1, 0, 1, 0, 0, 18000};
+  t[80].testo = "(BIVIO  S. LUCIA)(Km .111.400    )";
+  t[79].testo = "Città è";  // Windows-1252 letters come back as they were
+  t[2].valore_1 = -2147483647 - 1;
+  t[2].intero_5 = -32768;
+  t[2].byte_4 = 255;
+  tabella_scenario letta{};
+  std::string err;
+  ASSERT_TRUE(decodifica_tabella(codifica_tabella(t), &letta, &err)) << err;
+  EXPECT_EQ(letta, t);
+}
+
+TEST(TableFileDecoding, EmptyFile) {
+  EXPECT_EQ(decodifica_errore(""),
+            "empty: a scenario table holds 87 records of at least 34 bytes each");
+}
+
+TEST(TableFileDecoding, FileEndsInsideARecordsFixedFields) {
+  const std::string intero = codifica_tabella(tabella_scenario{});
+  EXPECT_EQ(decodifica_errore(intero.substr(0, 34 * 12 + 10)),
+            "record 12 (from byte 408) is cut short: the 418-byte file ends 6 bytes too soon");
+  EXPECT_EQ(decodifica_errore(intero.substr(0, intero.size() - 1)),
+            "record 86 (from byte 2924) is cut short: the 2957-byte file ends 1 byte too soon");
+}
+
+TEST(TableFileDecoding, TextLengthPastTheEnd) {
+  std::string byte = codifica_tabella(tabella_scenario{});
+  byte[85 * 34 + 14] = '\x40';  // record 85 claims a text of 64 bytes
+  EXPECT_EQ(decodifica_errore(byte.substr(0, 86 * 34)),
+            "record 85 (from byte 2890) has a text of 64 bytes that runs past the end of the "
+            "2924-byte file");
+}
+
+TEST(TableFileDecoding, BytesAfterRecord86) {
+  EXPECT_EQ(decodifica_errore(codifica_tabella(tabella_scenario{}) + "xyz"),
+            "3 bytes follow record 86, which ends at byte 2958 of 2961");
+}
+
+TEST(TableFileDecoding, EveryTruncationIsRefused) {
+  const std::string intero = codifica_tabella(con_nomi());
+  for (size_t n = 0; n < intero.size(); ++n) {
+    tabella_scenario t{};
+    std::string err;
+    EXPECT_FALSE(decodifica_tabella(std::string_view(intero).substr(0, n), &t, &err)) << n;
+  }
 }
 
 }  // namespace

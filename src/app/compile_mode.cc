@@ -1,0 +1,177 @@
+#include "app/compile_mode.h"
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "app/diagnostics.h"
+#include "app/file_names.h"
+#include "app/run.h"
+#include "app/source_names.h"
+#include "compiler/memorizza_percorso.h"
+#include "output/binary_files.h"
+
+namespace {
+
+constexpr const char* kProgramma = "compila_scenario: ";
+
+// Passes every call on and keeps the names of the files it replaced, in order.
+class scritture_registrate : public file_system {
+ public:
+  explicit scritture_registrate(file_system& fs) : fs_(fs) {}
+  bool esiste(const std::string& p) override { return fs_.esiste(p); }
+  bool e_directory(const std::string& p) override { return fs_.e_directory(p); }
+  bool leggi(const std::string& p, std::string* contenuto, std::string* err) override {
+    return fs_.leggi(p, contenuto, err);
+  }
+  bool sostituisci(const std::string& p, std::string_view contenuto, std::string* err) override {
+    if (!fs_.sostituisci(p, contenuto, err)) return false;
+    scritti.push_back(p);
+    return true;
+  }
+  bool elimina(const std::string& p, std::string* err) override { return fs_.elimina(p, err); }
+
+  std::vector<std::string> scritti;
+
+ private:
+  file_system& fs_;
+};
+
+// Without a directory the files go to the current one under their bare names.
+std::string percorso(const std::optional<std::string>& directory, const nomi_scenario& nomi,
+                     file_scenario quale) {
+  if (!directory) return nome_file(nomi.linea, nomi.treno, quale);
+  return percorso_file(*directory, nomi.linea, nomi.treno, quale);
+}
+
+nlohmann::ordered_json intero_o_null(std::optional<int32_t> valore) {
+  return valore ? nlohmann::ordered_json(*valore) : nlohmann::ordered_json(nullptr);
+}
+
+nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
+                               const std::vector<std::string>& scritti) {
+  nlohmann::ordered_json anomalie = nlohmann::ordered_json::array();
+  for (const anomalia& a : c.stato.anomalie) {
+    anomalie.push_back({
+        {"code", a.codice},
+        {"position", intero_o_null(a.posizione)},
+        {"source", nome_origine(a.origine)},
+        {"line", intero_o_null(a.riga > 0 ? std::optional<int32_t>(a.riga) : std::nullopt)},
+        {"message", messaggio_anomalia(a)},
+    });
+  }
+  return {
+      {"code", c.stato.codice_errore},
+      {"position", c.stato.posizione_errore},
+      {"fatal", intero_o_null(errore_fatale ? std::optional<int32_t>(errore_fatale) : std::nullopt)},
+      {"anomalies", anomalie},
+      {"written", scritti},
+  };
+}
+
+// Each source must be a readable regular file before the compile starts: the
+// compile itself would take a missing line description for anomaly 101.
+bool sorgenti_leggibili(const opzioni_compilazione& o, file_system& fs, std::ostream& err) {
+  for (const std::string* p : {&o.descrizione_linea, &o.descrizione_treno}) {
+    std::string contenuto, motivo;
+    if (!fs.leggi(*p, &contenuto, &motivo)) {
+      err << kProgramma << "cannot read " << motivo << "\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+std::filesystem::path assoluto(const std::string& p) {
+  std::error_code ec;
+  std::filesystem::path r = std::filesystem::weakly_canonical(p, ec);
+  return ec ? std::filesystem::path(p).lexically_normal() : r;
+}
+
+// An output that would land on a source would change the author's file.
+bool uscita_su_sorgente(const percorsi_binari& binari, const opzioni_compilazione& o,
+                        std::ostream& err) {
+  for (const std::string* uscita : {&binari.profilo_linea, &binari.tabella, &binari.celle}) {
+    for (const std::string* sorgente : {&o.descrizione_linea, &o.descrizione_treno}) {
+      if (assoluto(*uscita) != assoluto(*sorgente)) continue;
+      err << kProgramma << "the output " << *uscita << " would replace the source " << *sorgente
+          << "; choose other names or another --output-dir\n";
+      return true;
+    }
+  }
+  return false;
+}
+
+class compilazione_autore {
+ public:
+  compilazione_autore(const opzioni_compilazione& o, const std::optional<std::string>& directory,
+                      file_system& fs, std::ostream& err)
+      : o_(o), directory_(directory), fs_(fs), err_(err),
+        nomi_(nomi_da_sorgenti(o.descrizione_linea, o.descrizione_treno, o.nome_linea,
+                               o.nome_treno)) {}
+
+  bool scriverebbe_su_sorgente() const { return uscita_su_sorgente(binari(), o_, err_); }
+
+  int esegui() {
+    c_.nome_linea = nomi_.linea;
+    c_.nome_treno = nomi_.treno;
+    const sorgenti s{o_.descrizione_linea, o_.descrizione_treno, false};
+    const esito_compilazione esito = memorizza_percorso(c_, o_.senza_profilo ? 0 : 1, fs_, s);
+    const file_autore file{o_.descrizione_linea, o_.descrizione_treno};
+    for (const anomalia& a : c_.stato.anomalie) err_ << riga_diagnostica(a, file) << "\n";
+    errore_fatale_ = esito.errore_fatale;
+
+    if (esito.errore_fatale != 0) {
+      err_ << kProgramma << messaggio_errore_fatale(esito.errore_fatale)
+           << "; no binary file written\n";
+      return esito_errore_fatale;
+    }
+    if (!esito.celle_create) {
+      err_ << kProgramma
+           << "no binary file written: the line description stopped before its route length\n";
+      return esito_anomalia;
+    }
+    std::string motivo;
+    if (!scrivi_file_binari(scritture_, c_, binari(), &motivo)) {
+      err_ << kProgramma << "cannot write " << motivo << "\n";
+      return esito_errore_file;
+    }
+    return c_.stato.anomalie.empty() && c_.stato.codice_errore == 0 ? esito_ok : esito_anomalia;
+  }
+
+  nlohmann::ordered_json json() const { return in_json(c_, errore_fatale_, scritture_.scritti); }
+
+ private:
+  percorsi_binari binari() const {
+    return {percorso(directory_, nomi_, file_scenario::profilo_linea),
+            percorso(directory_, nomi_, file_scenario::tabella),
+            percorso(directory_, nomi_, file_scenario::celle)};
+  }
+
+  const opzioni_compilazione& o_;
+  const std::optional<std::string>& directory_;
+  file_system& fs_;
+  std::ostream& err_;
+  const nomi_scenario nomi_;
+  scritture_registrate scritture_{fs_};
+  compilazione c_;
+  int32_t errore_fatale_ = 0;
+};
+
+}  // namespace
+
+int esegui_compila(const opzioni_compilazione& o, const std::optional<std::string>& directory,
+                   file_system& fs, std::ostream& out, std::ostream& err) {
+  if (directory && !fs.e_directory(*directory)) {
+    err << kProgramma << "output directory " << *directory << " does not exist\n";
+    return esito_errore_file;
+  }
+  if (!sorgenti_leggibili(o, fs, err)) return esito_errore_file;
+  compilazione_autore compilazione(o, directory, fs, err);
+  if (compilazione.scriverebbe_su_sorgente()) return esito_uso;
+  const int esito = compilazione.esegui();
+  if (o.json)
+    out << compilazione.json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+        << "\n";
+  return esito;
+}

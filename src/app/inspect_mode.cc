@@ -1,0 +1,140 @@
+#include "app/inspect_mode.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/command_line.h"
+#include "app/file_names.h"
+#include "app/run.h"
+#include "compiler/numeri.h"
+#include "inspect/cell_csv.h"
+#include "inspect/json_summary.h"
+#include "inspect/line_svg.h"
+#include "inspect/riepilogo.h"
+#include "inspect/text_summary.h"
+#include "output/cell_file.h"
+#include "output/profile_file.h"
+#include "output/table_file.h"
+
+namespace {
+
+class ispezione {
+ public:
+  ispezione(const opzioni_inspect& o, file_system& fs, std::ostream& out, std::ostream& err)
+      : o_(o), fs_(fs), out_(out), err_(err) {}
+
+  int esegui() {
+    if (!o_.directory.empty() && !fs_.e_directory(o_.directory)) {
+      err_ << "compila_scenario: directory " << o_.directory << " does not exist\n";
+      return esito_errore_file;
+    }
+    if (uscita_su_ingresso()) return esito_uso;
+    if (!leggi_tutto() || !coerenti()) return esito_errore_file;
+    const riepilogo r = riassumi(s_);
+    if (o_.json)
+      out_ << riepilogo_json(s_, r);
+    else
+      scrivi_riepilogo(s_, r, out_);
+    if (!o_.csv.empty() && !scrivi(o_.csv, celle_csv(s_.celle))) return esito_errore_file;
+    if (!o_.svg.empty() && !scrivi(o_.svg, disegno_svg(s_, r))) return esito_errore_file;
+    return esito_ok;
+  }
+
+ private:
+  std::string percorso(file_scenario quale) const {
+    return percorso_file(o_.directory, o_.nome_linea, o_.nome_treno, quale);
+  }
+
+  template <typename Decodifica, typename T>
+  bool leggi(file_scenario quale, const char* genere, Decodifica decodifica, T* dove) {
+    const std::string p = percorso(quale);
+    std::string byte, motivo;
+    if (!fs_.leggi(p, &byte, &motivo)) {
+      err_ << "compila_scenario: cannot read " << motivo << "\n";
+      return false;
+    }
+    if (!decodifica(byte, dove, &motivo)) {
+      err_ << "compila_scenario: " << p << " is not " << genere << ": " << motivo << "\n";
+      return false;
+    }
+    return true;
+  }
+
+  static std::filesystem::path assoluto(const std::string& p) {
+    std::error_code ec;
+    std::filesystem::path r = std::filesystem::weakly_canonical(p, ec);
+    return ec ? std::filesystem::path(p).lexically_normal() : r;
+  }
+
+  // The CSV or the drawing written over one of the files being read would
+  // destroy what the simulator reads.
+  bool uscita_su_ingresso() {
+    for (const std::string* uscita : {&o_.csv, &o_.svg}) {
+      if (uscita->empty()) continue;
+      for (file_scenario f :
+           {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
+        if (assoluto(*uscita) != assoluto(percorso(f))) continue;
+        err_ << "compila_scenario: " << *uscita
+             << " is one of the files inspected; choose another name\n";
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // A compile without the line drawing writes no line profile file: the
+  // views then go without the plan.
+  bool leggi_tutto() {
+    return leggi(file_scenario::tabella, "a scenario table file", decodifica_tabella,
+                 &s_.tabella) &&
+           leggi(file_scenario::celle, "a cell file", decodifica_celle, &s_.celle) &&
+           (!fs_.esiste(percorso(file_scenario::profilo_linea)) ||
+            leggi(file_scenario::profilo_linea, "a line profile file", decodifica_profilo,
+                  &s_.profilo));
+  }
+
+  // The cells and the drawing reach 7000 m past the route's end that the
+  // table records; files of another scenario or of another kind do not.
+  bool coerenti() {
+    const int64_t lunghezza = s_.tabella[voce::generale_treno].valore_2;
+    const int64_t ultimo_metro = lunghezza + coda_percorso;
+    const int64_t celle = dividi_arrotondando(ultimo_metro, lunghezza_cella) + 1;
+    if (lunghezza <= 0) {
+      err_ << "compila_scenario: " << percorso(file_scenario::tabella)
+           << " records a route length of " << lunghezza << " m\n";
+      return false;
+    }
+    if (static_cast<int64_t>(s_.celle.size()) != celle) {
+      err_ << "compila_scenario: " << percorso(file_scenario::celle) << " holds " << s_.celle.size()
+           << " cells, but the route of " << lunghezza << " m needs " << celle << "\n";
+      return false;
+    }
+    if (s_.profilo.ultimo_metro() >= 0 && s_.profilo.ultimo_metro() != ultimo_metro) {
+      err_ << "compila_scenario: " << percorso(file_scenario::profilo_linea)
+           << " draws metres 0 to " << s_.profilo.ultimo_metro() << ", but the route of "
+           << lunghezza << " m needs 0 to " << ultimo_metro << "\n";
+      return false;
+    }
+    return true;
+  }
+
+  bool scrivi(const std::string& p, const std::string& contenuto) {
+    std::string motivo;
+    if (fs_.sostituisci(p, contenuto, &motivo)) return true;
+    err_ << "compila_scenario: cannot write " << motivo << "\n";
+    return false;
+  }
+
+  const opzioni_inspect& o_;
+  file_system& fs_;
+  std::ostream& out_;
+  std::ostream& err_;
+  scenario_compilato s_;
+};
+
+}  // namespace
+
+int esegui_inspect(const opzioni_inspect& opzioni, file_system& fs, std::ostream& out,
+                   std::ostream& err) {
+  return ispezione(opzioni, fs, out, err).esegui();
+}

@@ -1,0 +1,34 @@
+#include "app/program.h"
+
+#include "app/command_line.h"
+#include "app/compile_mode.h"
+#include "app/export_mode.h"
+#include "app/inspect_mode.h"
+#include "app/run.h"
+
+namespace {
+
+int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
+  if (o.directory_uscita && !p.fs.e_directory(*o.directory_uscita)) {
+    p.err << "compila_scenario: output directory " << *o.directory_uscita << " does not exist\n";
+    return esito_errore_file;
+  }
+  std::unique_ptr<user_interface> ui = p.apri_interfaccia();
+  ambiente_esecuzione amb{p.fs, *ui, o.directory_uscita.value_or(p.directory_programma), p.err};
+  return esegui_scenario(amb);
+}
+
+}  // namespace
+
+int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
+  const opzioni_programma o = analizza_riga_comando(argc, argv, p.out, p.err);
+  switch (o.modo) {
+    case modo_programma::scenario_incorporato: return scenario_incorporato(o, p);
+    case modo_programma::esporta_sorgenti: return esegui_esporta(o.directory_uscita, p.fs, p.out, p.err);
+    case modo_programma::compila:
+      return esegui_compila(o.compilazione, o.directory_uscita, p.fs, p.out, p.err);
+    case modo_programma::ispeziona: return esegui_inspect(o.ispezione, p.fs, p.out, p.err);
+    case modo_programma::esci: return o.esito;
+  }
+  return o.esito;
+}

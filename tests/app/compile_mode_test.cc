@@ -1,0 +1,135 @@
+#include "app/compile_mode.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "app/run.h"
+#include "platform/memory_file_system.h"
+#include "sources/line_description.h"
+#include "sources/train_description.h"
+#include "textio/text_writer.h"
+
+namespace {
+
+const std::string kLinea = "/src/Roma_linea.txt";
+const std::string kTreno = "/src/Roma_IC 7-.txt";
+
+// The built-in descriptions under an author's names, and a directory for the
+// compiled files.
+struct banco {
+  memory_file_system fs;
+  opzioni_compilazione o;
+  std::ostringstream out, err;
+
+  banco() {
+    fs.file[kLinea] = testo_windows1252(righe_descrizione_linea());
+    fs.file[kTreno] = testo_windows1252(righe_descrizione_treno());
+    fs.directory.insert("/out");
+    o.descrizione_linea = kLinea;
+    o.descrizione_treno = kTreno;
+  }
+
+  int compila(std::optional<std::string> directory = "/out") {
+    return esegui_compila(o, directory, fs, out, err);
+  }
+};
+
+}  // namespace
+
+TEST(CompileMode, WritesTheThreeFilesUnderTheNamesOfTheSourcesAndKeepsTheSources) {
+  banco b;
+  const auto sorgenti = b.fs.file;
+  EXPECT_EQ(b.compila(), esito_ok);
+  EXPECT_EQ(b.err.str(), "");
+  EXPECT_EQ(b.out.str(), "");
+  EXPECT_EQ(b.fs.file.size(), 5u);
+  EXPECT_EQ(b.fs.file.count("/out/Roma_linea.dat"), 1u);
+  EXPECT_EQ(b.fs.file.count("/out/Roma_IC 7.sim"), 1u);
+  EXPECT_EQ(b.fs.file.count("/out/Roma_IC 7.dat"), 1u);
+  for (const auto& [percorso, contenuto] : sorgenti) EXPECT_EQ(b.fs.file[percorso], contenuto);
+}
+
+TEST(CompileMode, WithoutADirectoryTheFilesGoToTheCurrentOne) {
+  banco b;
+  b.o.json = true;
+  EXPECT_EQ(b.compila(std::nullopt), esito_ok);
+  EXPECT_EQ(nlohmann::json::parse(b.out.str())["written"],
+            nlohmann::json({"Roma_linea.dat", "Roma_IC 7.sim", "Roma_IC 7.dat"}));
+}
+
+TEST(CompileMode, JsonHoldsExactlyTheResultKeys) {
+  banco b;
+  b.o.json = true;
+  b.fs.file[kTreno] = testo_windows1252({"[generale]", "stazione,  6030, 12, 300", "[fine]"});
+  EXPECT_EQ(b.compila(), esito_anomalia);
+  EXPECT_EQ(nlohmann::json::parse(b.out.str()), nlohmann::json::parse(R"({
+    "code": 8, "position": 6030, "fatal": null,
+    "anomalies": [{"code": 8, "position": 6030, "source": "train", "line": 2,
+                   "message": "station position 6030 is not a multiple of 50"}],
+    "written": ["/out/Roma_linea.dat", "/out/Roma_IC 7.sim", "/out/Roma_IC 7.dat"]})"));
+  EXPECT_EQ(b.err.str(),
+            kTreno + ":2: anomaly 8 at 6030 m: station position 6030 is not a multiple of 50\n");
+  EXPECT_EQ(b.fs.file.count(kTreno), 1u);
+}
+
+TEST(CompileMode, NoProfileLeavesAnEarlierLineProfileAlone) {
+  banco b;
+  b.o.senza_profilo = true;
+  b.fs.file["/out/Roma_linea.dat"] = "earlier";
+  EXPECT_EQ(b.compila(), esito_ok);
+  EXPECT_EQ(b.fs.file["/out/Roma_linea.dat"], "earlier");
+  EXPECT_EQ(b.fs.file.count("/out/Roma_IC 7.sim"), 1u);
+}
+
+TEST(CompileMode, AMissingSourceOrDirectoryIsNamedAndNothingIsCompiled) {
+  banco senza_treno;
+  senza_treno.fs.file.erase(kTreno);
+  senza_treno.o.json = true;
+  EXPECT_EQ(senza_treno.compila(), esito_errore_file);
+  EXPECT_EQ(senza_treno.err.str(),
+            "compila_scenario: cannot read " + kTreno + ": No such file or directory\n");
+  EXPECT_EQ(senza_treno.out.str(), "");
+  EXPECT_EQ(senza_treno.fs.file.size(), 1u);
+
+  banco senza_directory;
+  EXPECT_EQ(senza_directory.compila("/altrove"), esito_errore_file);
+  EXPECT_EQ(senza_directory.err.str(), "compila_scenario: output directory /altrove does not exist\n");
+  EXPECT_EQ(senza_directory.fs.file.size(), 2u);
+}
+
+TEST(CompileMode, AFailedWriteGivesStatusFourAndListsOnlyWhatWasWritten) {
+  banco b;
+  b.o.json = true;
+  b.fs.fallisce_scrittura.insert("/out/Roma_IC 7.sim");
+  EXPECT_EQ(b.compila(), esito_errore_file);
+  EXPECT_EQ(b.err.str(), "compila_scenario: cannot write /out/Roma_IC 7.sim: No space left on device\n");
+  EXPECT_EQ(nlohmann::json::parse(b.out.str())["written"], nlohmann::json({"/out/Roma_linea.dat"}));
+}
+
+TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {
+  banco b;
+  b.fs.file[kLinea] = testo_windows1252({"nothing here", "[fine]"});
+  EXPECT_EQ(b.compila(), esito_anomalia);
+  EXPECT_EQ(b.err.str(),
+            kLinea + ": anomaly 102: no \"[generale]\" section before the end of the file\n"
+            "compila_scenario: no binary file written: the line description stopped before its "
+            "route length\n");
+  EXPECT_EQ(b.fs.file.size(), 2u);
+}
+
+TEST(CompileMode, RefusesNamesThatWouldWriteOverASource) {
+  banco b;
+  b.fs.file["/out/Roma_linea.dat"] = b.fs.file[kLinea];
+  b.o.descrizione_linea = "/out/Roma_linea.dat";
+  b.o.nome_linea = "Roma";
+  b.o.json = true;
+  const auto prima = b.fs.file;
+  EXPECT_EQ(b.compila(), esito_uso);
+  EXPECT_EQ(b.err.str(),
+            "compila_scenario: the output /out/Roma_linea.dat would replace the source "
+            "/out/Roma_linea.dat; choose other names or another --output-dir\n");
+  EXPECT_EQ(b.out.str(), "");
+  EXPECT_EQ(b.fs.file, prima);
+}
