@@ -1,7 +1,6 @@
 #include "platform/disk_file_system.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +8,15 @@
 #include <filesystem>
 #include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+
+#include "platform/win32_text.h"
+#else
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -24,25 +32,36 @@ std::filesystem::path come_path(const std::string& percorso) {
   return fs::path(std::u8string(percorso.begin(), percorso.end()));
 }
 
-// A new file beside the target under a name no entry has yet. O_EXCL never
-// opens, nor follows a link to, what is already there: a temporary left by a
-// crashed run, a file of the user's, or the temporary of another run writing
-// the same target at the same time.
-int crea_temporaneo(const std::string& percorso, std::string* temporaneo) {
-  std::random_device caso;
-  for (int tentativo = 0; tentativo < 100; ++tentativo) {
-    char suffisso[16];
-    std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp", static_cast<unsigned>(caso()));
-    *temporaneo = percorso + suffisso;
-    const int fd = ::open(temporaneo->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
+// Paths are UTF-8; Windows opens and renames files by their UTF-16 names,
+// every blank kept. These few calls are all that differ between the systems.
+std::FILE* apri_lettura(const std::string& percorso) {
+#ifdef _WIN32
+  return _wfopen(in_utf16(percorso).c_str(), L"rb");
+#else
+  return std::fopen(percorso.c_str(), "rb");
+#endif
+}
+
+// Creates the file; fails with EEXIST when any entry of that name exists,
+// which it neither opens nor follows.
+int crea_esclusivo(const std::string& percorso) {
+#ifdef _WIN32
+  return _wopen(in_utf16(percorso).c_str(),
+                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
+#else
+  return ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
 }
 
 bool scrivi_tutto(int fd, std::string_view contenuto) {
   while (!contenuto.empty()) {
+#ifdef _WIN32
+    const int parte =
+        contenuto.size() > (1u << 30) ? (1 << 30) : static_cast<int>(contenuto.size());
+    const auto scritti = _write(fd, contenuto.data(), static_cast<unsigned>(parte));
+#else
     const ssize_t scritti = ::write(fd, contenuto.data(), contenuto.size());
+#endif
     if (scritti < 0 && errno == EINTR) continue;
     if (scritti <= 0) {
       if (scritti == 0) errno = ENOSPC;
@@ -51,6 +70,54 @@ bool scrivi_tutto(int fd, std::string_view contenuto) {
     contenuto.remove_prefix(static_cast<size_t>(scritti));
   }
   return true;
+}
+
+bool sincronizza(int fd) {
+#ifdef _WIN32
+  return _commit(fd) == 0;
+#else
+  return ::fsync(fd) == 0;
+#endif
+}
+
+bool chiudi(int fd) {
+#ifdef _WIN32
+  return _close(fd) == 0;
+#else
+  return ::close(fd) == 0;
+#endif
+}
+
+// A new file beside the target under a name no entry has yet: never a
+// temporary left by a crashed run, a file of the user's, a link, or the
+// temporary of another run writing the same target at the same time.
+int crea_temporaneo(const std::string& percorso, std::string* temporaneo) {
+  std::random_device caso;
+  for (int tentativo = 0; tentativo < 100; ++tentativo) {
+    char suffisso[16];
+    std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp", static_cast<unsigned>(caso()));
+    *temporaneo = percorso + suffisso;
+    const int fd = crea_esclusivo(*temporaneo);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Puts `temporaneo` in the place of `percorso` in one step; an earlier file
+// of that name is replaced.
+bool rinomina_sopra(const std::string& temporaneo, const std::string& percorso,
+                    std::string* ragione) {
+#ifdef _WIN32
+  if (MoveFileExW(in_utf16(temporaneo).c_str(), in_utf16(percorso).c_str(),
+                  MOVEFILE_REPLACE_EXISTING))
+    return true;
+  *ragione = messaggio_sistema(GetLastError());
+  return false;
+#else
+  if (std::rename(temporaneo.c_str(), percorso.c_str()) == 0) return true;
+  *ragione = ragione_errno(errno);
+  return false;
+#endif
 }
 
 }  // namespace
@@ -72,7 +139,7 @@ bool disk_file_system::leggi(const std::string& percorso, std::string* contenuto
     *err = motivo(percorso, "is a directory");
     return false;
   }
-  std::FILE* f = std::fopen(percorso.c_str(), "rb");
+  std::FILE* f = apri_lettura(percorso);
   if (!f) {
     *err = motivo(percorso, ragione_errno(errno));
     return false;
@@ -112,20 +179,21 @@ bool disk_file_system::sostituisci(const std::string& percorso, std::string_view
   }
   // The data reach the disk before the name does: after a power cut the
   // target is the old file or the new one, never an empty one.
-  bool ok = scrivi_tutto(fd, contenuto) && ::fsync(fd) == 0;
+  bool ok = scrivi_tutto(fd, contenuto) && sincronizza(fd);
   int e = errno;
-  if (::close(fd) != 0 && ok) {
+  if (!chiudi(fd) && ok) {
     ok = false;
     e = errno;
   }
-  if (ok && std::rename(temporaneo.c_str(), percorso.c_str()) != 0) {
+  std::string ragione;
+  if (ok && !rinomina_sopra(temporaneo, percorso, &ragione)) {
     ok = false;
-    e = errno;
-  }
-  if (!ok) {
-    ::unlink(temporaneo.c_str());
+    *err = motivo(percorso, ragione);
+  } else if (!ok) {
     *err = motivo(percorso, ragione_errno(e));
   }
+  std::error_code ec;
+  if (!ok) fs::remove(come_path(temporaneo), ec);
   return ok;
 }
 

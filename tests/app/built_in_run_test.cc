@@ -8,6 +8,7 @@
 #include "app/run.h"
 #include "platform/console_interface.h"
 #include "platform/memory_file_system.h"
+#include "platform/program_directory.h"
 
 // The whole built-in run in memory: which files it leaves and the bytes the
 // simulator reads at known places.
@@ -46,13 +47,14 @@ TEST_F(run_completo, LeavesTheDocumentsAndTheBinaryFilesOnly) {
   EXPECT_EQ(diagnostica.str(), "");
   std::vector<std::string> nomi;
   for (const auto& [percorso, contenuto] : fs.file) nomi.push_back(percorso);
+  const std::string prog = "/prog" + std::string(1, separatore);
   EXPECT_EQ(nomi, (std::vector<std::string>{
-                      "/prog/Verona _Firenze  _ EC 85.dat",
-                      "/prog/Verona _Firenze  _ EC 85.sim",
-                      "/prog/Verona _Firenze  _ EC 85_note.txt",
-                      "/prog/Verona _Firenze  _ EC 85_rallentamenti.txt",
-                      "/prog/Verona _Firenze  _ EC 85_scheda_treno.txt",
-                      "/prog/Verona _Firenze  _linea.dat",
+                      prog + "Verona _Firenze  _ EC 85.dat",
+                      prog + "Verona _Firenze  _ EC 85.sim",
+                      prog + "Verona _Firenze  _ EC 85_note.txt",
+                      prog + "Verona _Firenze  _ EC 85_rallentamenti.txt",
+                      prog + "Verona _Firenze  _ EC 85_scheda_treno.txt",
+                      prog + "Verona _Firenze  _linea.dat",
                   }));
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/run.h"
+#include "platform/program_directory.h"
 #include "platform/memory_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
@@ -15,6 +16,9 @@ namespace {
 
 const std::string kLinea = "/src/Roma_linea.txt";
 const std::string kTreno = "/src/Roma_IC 7-.txt";
+
+// A compiled file's path in the output directory "/out".
+std::string in_out(const std::string& nome) { return "/out" + std::string(1, separatore) + nome; }
 
 // The built-in descriptions under an author's names, and a directory for the
 // compiled files.
@@ -45,9 +49,9 @@ TEST(CompileMode, WritesTheThreeFilesUnderTheNamesOfTheSourcesAndKeepsTheSources
   EXPECT_EQ(b.err.str(), "");
   EXPECT_EQ(b.out.str(), "");
   EXPECT_EQ(b.fs.file.size(), 5u);
-  EXPECT_EQ(b.fs.file.count("/out/Roma_linea.dat"), 1u);
-  EXPECT_EQ(b.fs.file.count("/out/Roma_IC 7.sim"), 1u);
-  EXPECT_EQ(b.fs.file.count("/out/Roma_IC 7.dat"), 1u);
+  EXPECT_EQ(b.fs.file.count(in_out("Roma_linea.dat")), 1u);
+  EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.sim")), 1u);
+  EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.dat")), 1u);
   for (const auto& [percorso, contenuto] : sorgenti) EXPECT_EQ(b.fs.file[percorso], contenuto);
 }
 
@@ -64,11 +68,12 @@ TEST(CompileMode, JsonHoldsExactlyTheResultKeys) {
   b.o.json = true;
   b.fs.file[kTreno] = testo_windows1252({"[generale]", "stazione,  6030, 12, 300", "[fine]"});
   EXPECT_EQ(b.compila(), esito_anomalia);
-  EXPECT_EQ(nlohmann::json::parse(b.out.str()), nlohmann::json::parse(R"({
+  nlohmann::json atteso = nlohmann::json::parse(R"({
     "code": 8, "position": 6030, "fatal": null,
     "anomalies": [{"code": 8, "position": 6030, "source": "train", "line": 2,
-                   "message": "station position 6030 is not a multiple of 50"}],
-    "written": ["/out/Roma_linea.dat", "/out/Roma_IC 7.sim", "/out/Roma_IC 7.dat"]})"));
+                   "message": "station position 6030 is not a multiple of 50"}]})");
+  atteso["written"] = {in_out("Roma_linea.dat"), in_out("Roma_IC 7.sim"), in_out("Roma_IC 7.dat")};
+  EXPECT_EQ(nlohmann::json::parse(b.out.str()), atteso);
   EXPECT_EQ(b.err.str(),
             kTreno + ":2: anomaly 8 at 6030 m: station position 6030 is not a multiple of 50\n");
   EXPECT_EQ(b.fs.file.count(kTreno), 1u);
@@ -77,10 +82,10 @@ TEST(CompileMode, JsonHoldsExactlyTheResultKeys) {
 TEST(CompileMode, NoProfileLeavesAnEarlierLineProfileAlone) {
   banco b;
   b.o.senza_profilo = true;
-  b.fs.file["/out/Roma_linea.dat"] = "earlier";
+  b.fs.file[in_out("Roma_linea.dat")] = "earlier";
   EXPECT_EQ(b.compila(), esito_ok);
-  EXPECT_EQ(b.fs.file["/out/Roma_linea.dat"], "earlier");
-  EXPECT_EQ(b.fs.file.count("/out/Roma_IC 7.sim"), 1u);
+  EXPECT_EQ(b.fs.file[in_out("Roma_linea.dat")], "earlier");
+  EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.sim")), 1u);
 }
 
 TEST(CompileMode, AMissingSourceOrDirectoryIsNamedAndNothingIsCompiled) {
@@ -118,10 +123,11 @@ TEST(CompileMode, ASourceThatVanishesAfterTheCheckIsCompiledAsRead) {
 TEST(CompileMode, AFailedWriteGivesStatusFourAndListsOnlyWhatWasWritten) {
   banco b;
   b.o.json = true;
-  b.fs.fallisce_scrittura.insert("/out/Roma_IC 7.sim");
+  b.fs.fallisce_scrittura.insert(in_out("Roma_IC 7.sim"));
   EXPECT_EQ(b.compila(), esito_errore_file);
-  EXPECT_EQ(b.err.str(), "compila_scenario: cannot write /out/Roma_IC 7.sim: No space left on device\n");
-  EXPECT_EQ(nlohmann::json::parse(b.out.str())["written"], nlohmann::json({"/out/Roma_linea.dat"}));
+  EXPECT_EQ(b.err.str(), "compila_scenario: cannot write " + in_out("Roma_IC 7.sim") +
+                             ": No space left on device\n");
+  EXPECT_EQ(nlohmann::json::parse(b.out.str())["written"], nlohmann::json({in_out("Roma_linea.dat")}));
 }
 
 TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {
@@ -137,15 +143,16 @@ TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {
 
 TEST(CompileMode, RefusesNamesThatWouldWriteOverASource) {
   banco b;
-  b.fs.file["/out/Roma_linea.dat"] = b.fs.file[kLinea];
-  b.o.descrizione_linea = "/out/Roma_linea.dat";
+  b.fs.file[in_out("Roma_linea.dat")] = b.fs.file[kLinea];
+  b.o.descrizione_linea = in_out("Roma_linea.dat");
   b.o.nome_linea = "Roma";
   b.o.json = true;
   const auto prima = b.fs.file;
   EXPECT_EQ(b.compila(), esito_uso);
   EXPECT_EQ(b.err.str(),
-            "compila_scenario: the output /out/Roma_linea.dat would replace the source "
-            "/out/Roma_linea.dat; choose other names or another --output-dir\n");
+            "compila_scenario: the output " + in_out("Roma_linea.dat") +
+                " would replace the source " + in_out("Roma_linea.dat") +
+                "; choose other names or another --output-dir\n");
   EXPECT_EQ(b.out.str(), "");
   EXPECT_EQ(b.fs.file, prima);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/program_directory.h"
+
 TEST(FileNames, BlanksOfTheNamesAreKept) {
   const std::string linea = "Verona _Firenze  ", treno = " EC 85";
   EXPECT_EQ(nome_file(linea, treno, file_scenario::descrizione_linea),
@@ -19,7 +21,9 @@ TEST(FileNames, BlanksOfTheNamesAreKept) {
 }
 
 TEST(FileNames, NoDoubledSeparator) {
-  EXPECT_EQ(percorso_file("/opt/sim", "L", "T", file_scenario::tabella), "/opt/sim/L_T.sim");
-  EXPECT_EQ(percorso_file("/opt/sim/", "L", "T", file_scenario::tabella), "/opt/sim/L_T.sim");
-  EXPECT_EQ(percorso_file("", "L", "T", file_scenario::celle), "/L_T.dat");
+  const std::string s(1, separatore);
+  const std::string sim = s + "opt" + s + "sim";
+  EXPECT_EQ(percorso_file(sim, "L", "T", file_scenario::tabella), sim + s + "L_T.sim");
+  EXPECT_EQ(percorso_file(sim + s, "L", "T", file_scenario::tabella), sim + s + "L_T.sim");
+  EXPECT_EQ(percorso_file("", "L", "T", file_scenario::celle), s + "L_T.dat");
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <sstream>
 
+#include "platform/program_directory.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
 
@@ -33,6 +34,21 @@ TEST(DiskFileSystem, ReplacementCutsALongerFileAndLeavesNoTemporary) {
   ASSERT_TRUE(disco.sostituisci(file, std::string("\0\r\n", 3), &err)) << err;
   EXPECT_EQ(leggi_tutto(file), std::string("\0\r\n", 3));
   EXPECT_EQ(dir.voci(), std::vector<std::string>{"a b .dat"});
+}
+
+TEST(DiskFileSystem, NamesKeepTheirBlanksAndAccentedLetters) {
+  scratch_dir dir;
+  disk_file_system disco;
+  std::string err, contenuto;
+  const std::string nome = " Città  dè .txt";  // UTF-8, as every path here
+  const std::string file = dir.path() + separatore + nome;
+  ASSERT_TRUE(disco.sostituisci(file, "x", &err)) << err;
+  ASSERT_EQ(dir.voci().size(), 1u);
+  const std::u8string sul_disco =
+      std::filesystem::directory_iterator(dir.path())->path().filename().u8string();
+  EXPECT_EQ(std::string(sul_disco.begin(), sul_disco.end()), nome);
+  ASSERT_TRUE(disco.leggi(file, &contenuto, &err)) << err;
+  EXPECT_EQ(contenuto, "x");
 }
 
 TEST(DiskFileSystem, FailedWritesNameTheFileAndKeepTheEarlierOne) {
