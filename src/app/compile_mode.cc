@@ -1,6 +1,5 @@
 #include "app/compile_mode.h"
 
-#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -10,32 +9,24 @@
 #include "app/source_names.h"
 #include "compiler/memorizza_percorso.h"
 #include "output/binary_files.h"
+#include "platform/forwarding_file_system.h"
 #include "platform/memory_file_system.h"
 
 namespace {
 
 constexpr const char* kProgramma = "compila_scenario: ";
 
-// Passes every call on and keeps the names of the files it replaced, in order.
-class scritture_registrate : public file_system {
+// Keeps the names of the files it replaced, in order.
+class scritture_registrate : public forwarding_file_system {
  public:
-  explicit scritture_registrate(file_system& fs) : fs_(fs) {}
-  bool esiste(const std::string& p) override { return fs_.esiste(p); }
-  bool e_directory(const std::string& p) override { return fs_.e_directory(p); }
-  bool leggi(const std::string& p, std::string* contenuto, std::string* err) override {
-    return fs_.leggi(p, contenuto, err);
-  }
+  using forwarding_file_system::forwarding_file_system;
   bool sostituisci(const std::string& p, std::string_view contenuto, std::string* err) override {
-    if (!fs_.sostituisci(p, contenuto, err)) return false;
+    if (!forwarding_file_system::sostituisci(p, contenuto, err)) return false;
     scritti.push_back(p);
     return true;
   }
-  bool elimina(const std::string& p, std::string* err) override { return fs_.elimina(p, err); }
 
   std::vector<std::string> scritti;
-
- private:
-  file_system& fs_;
 };
 
 // Without a directory the files go to the current one under their bare names.
@@ -86,18 +77,11 @@ bool leggi_sorgenti(const opzioni_compilazione& o, file_system& fs, memory_file_
   return true;
 }
 
-std::filesystem::path assoluto(const std::string& p) {
-  std::error_code ec;
-  std::filesystem::path r = std::filesystem::weakly_canonical(p, ec);
-  return ec ? std::filesystem::path(p).lexically_normal() : r;
-}
-
-// An output that would land on a source would change the author's file.
-bool uscita_su_sorgente(const percorsi_binari& binari, const opzioni_compilazione& o,
-                        std::ostream& err) {
+bool uscita_su_sorgente(file_system& fs, const percorsi_binari& binari,
+                        const opzioni_compilazione& o, std::ostream& err) {
   for (const std::string* uscita : {&binari.profilo_linea, &binari.tabella, &binari.celle}) {
     for (const std::string* sorgente : {&o.descrizione_linea, &o.descrizione_treno}) {
-      if (assoluto(*uscita) != assoluto(*sorgente)) continue;
+      if (!fs.stesso_file(*uscita, *sorgente)) continue;
       err << kProgramma << "the output " << *uscita << " would replace the source " << *sorgente
           << "; choose other names or another --output-dir\n";
       return true;
@@ -114,7 +98,7 @@ class compilazione_autore {
         nomi_(nomi_da_sorgenti(o.descrizione_linea, o.descrizione_treno, o.nome_linea,
                                o.nome_treno)) {}
 
-  bool scriverebbe_su_sorgente() const { return uscita_su_sorgente(binari(), o_, err_); }
+  bool scriverebbe_su_sorgente() const { return uscita_su_sorgente(fs_, binari(), o_, err_); }
 
   int esegui() {
     c_.nome_linea = nomi_.linea;

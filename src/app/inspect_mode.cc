@@ -1,6 +1,5 @@
 #include "app/inspect_mode.h"
 
-#include <filesystem>
 #include <system_error>
 
 #include "app/command_line.h"
@@ -60,12 +59,6 @@ class ispezione {
     return true;
   }
 
-  static std::filesystem::path assoluto(const std::string& p) {
-    std::error_code ec;
-    std::filesystem::path r = std::filesystem::weakly_canonical(p, ec);
-    return ec ? std::filesystem::path(p).lexically_normal() : r;
-  }
-
   // The CSV or the drawing written over one of the files being read would
   // destroy what the simulator reads.
   bool uscita_su_ingresso() {
@@ -73,7 +66,7 @@ class ispezione {
       if (uscita->empty()) continue;
       for (file_scenario f :
            {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
-        if (assoluto(*uscita) != assoluto(percorso(f))) continue;
+        if (!fs_.stesso_file(*uscita, percorso(f))) continue;
         err_ << "compila_scenario: " << *uscita
              << " is one of the files inspected; choose another name\n";
         return true;

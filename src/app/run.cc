@@ -9,33 +9,29 @@
 #include "documents/slowdown_order.h"
 #include "documents/timetable_sheet.h"
 #include "output/binary_files.h"
+#include "platform/forwarding_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
 namespace {
 
-// Passes every call on and keeps why the first source could not be found or
-// read. The run wrote both sources a moment before: one that is gone is a
-// fault of the disk, not of the description.
-class letture_sorvegliate : public file_system {
+// Keeps why the first source could not be found or read. The run wrote both
+// sources a moment before: one that is gone is a fault of the disk, not of
+// the description.
+class letture_sorvegliate : public forwarding_file_system {
  public:
-  explicit letture_sorvegliate(file_system& fs) : fs_(fs) {}
+  using forwarding_file_system::forwarding_file_system;
   bool esiste(const std::string& p) override {
-    if (fs_.esiste(p)) return true;
+    if (forwarding_file_system::esiste(p)) return true;
     annota(p + ": No such file or directory");
     return false;
   }
-  bool e_directory(const std::string& p) override { return fs_.e_directory(p); }
   bool leggi(const std::string& p, std::string* contenuto, std::string* err) override {
-    if (fs_.leggi(p, contenuto, err)) return true;
+    if (forwarding_file_system::leggi(p, contenuto, err)) return true;
     annota(*err);
     return false;
   }
-  bool sostituisci(const std::string& p, std::string_view contenuto, std::string* err) override {
-    return fs_.sostituisci(p, contenuto, err);
-  }
-  bool elimina(const std::string& p, std::string* err) override { return fs_.elimina(p, err); }
 
   std::string errore;  // empty while every read succeeded
 
@@ -43,7 +39,6 @@ class letture_sorvegliate : public file_system {
   void annota(const std::string& motivo) {
     if (errore.empty()) errore = motivo;
   }
-  file_system& fs_;
 };
 
 class esecuzione {

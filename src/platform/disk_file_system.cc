@@ -197,6 +197,11 @@ bool disk_file_system::sostituisci(const std::string& percorso, std::string_view
   return ok;
 }
 
+bool disk_file_system::stesso_file(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return fs::equivalent(come_path(a), come_path(b), ec) && !ec;
+}
+
 bool disk_file_system::elimina(const std::string& percorso, std::string* err) {
   std::error_code ec;
   fs::remove(come_path(percorso), ec);

@@ -14,5 +14,6 @@ class disk_file_system : public file_system {
   bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) override;
   bool sostituisci(const std::string& percorso, std::string_view contenuto,
                    std::string* err) override;
+  bool stesso_file(const std::string& a, const std::string& b) override;
   bool elimina(const std::string& percorso, std::string* err) override;
 };

@@ -17,6 +17,8 @@ class file_system {
   // Replaces the file whole. A failed write leaves the earlier file intact.
   virtual bool sostituisci(const std::string& percorso, std::string_view contenuto,
                            std::string* err) = 0;
+  // True when both paths name one existing file, however they are written.
+  virtual bool stesso_file(const std::string& a, const std::string& b) = 0;
   // Deleting a file that does not exist is not an error.
   virtual bool elimina(const std::string& percorso, std::string* err) = 0;
 };

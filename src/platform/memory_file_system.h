@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -33,6 +34,11 @@ class memory_file_system : public file_system {
     }
     file[percorso] = std::string(contenuto);
     return true;
+  }
+  // Paths are only names here: one file is one name, however it is spelled.
+  bool stesso_file(const std::string& a, const std::string& b) override {
+    const std::string na = std::filesystem::path(a).lexically_normal().string();
+    return na == std::filesystem::path(b).lexically_normal().string() && esiste(na);
   }
   bool elimina(const std::string& percorso, std::string*) override {
     file.erase(percorso);

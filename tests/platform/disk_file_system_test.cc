@@ -169,3 +169,15 @@ TEST(DiskFileSystem, ReadAndDelete) {
   EXPECT_FALSE(disco.esiste(file));
   EXPECT_FALSE(disco.leggi(dir.percorso(""), &contenuto, &err));
 }
+
+TEST(DiskFileSystem, SameFileHoweverItIsSpelled) {
+  scratch_dir dir;
+  disk_file_system disco;
+  std::string err;
+  ASSERT_TRUE(disco.sostituisci(dir.percorso("a.txt"), "x", &err)) << err;
+  std::filesystem::create_hard_link(dir.percorso("a.txt"), dir.percorso("b.txt"));
+  EXPECT_TRUE(disco.stesso_file(dir.percorso("a.txt"), dir.percorso("./a.txt")));
+  EXPECT_TRUE(disco.stesso_file(dir.percorso("a.txt"), dir.percorso("b.txt")));
+  // A file that does not exist yet cannot be one that does.
+  EXPECT_FALSE(disco.stesso_file(dir.percorso("c.txt"), dir.percorso("a.txt")));
+}
