@@ -37,8 +37,9 @@ class memory_file_system : public file_system {
   }
   // Paths are only names here: one file is one name, however it is spelled.
   bool stesso_file(const std::string& a, const std::string& b) override {
-    const std::string na = std::filesystem::path(a).lexically_normal().string();
-    return na == std::filesystem::path(b).lexically_normal().string() && esiste(na);
+    return std::filesystem::path(a).lexically_normal() ==
+               std::filesystem::path(b).lexically_normal() &&
+           (esiste(a) || esiste(b));
   }
   bool elimina(const std::string& percorso, std::string*) override {
     file.erase(percorso);

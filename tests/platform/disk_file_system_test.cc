@@ -94,7 +94,9 @@ TEST(DiskFileSystem, AFileUnderTheTemporaryNameIsLeftAlone) {
   const std::pair<const char*, std::function<void(const std::string&)>> ingombri[] = {
       {"a file", [](const std::string& p) { std::ofstream(p, std::ios::binary) << "user's"; }},
       {"a directory", [](const std::string& p) { fs::create_directory(p); }},
+#ifndef _WIN32  // links need privileges on Windows
       {"a link to another file", [](const std::string& p) { fs::create_symlink("other", p); }},
+#endif
   };
   for (const auto& [cosa, ingombra] : ingombri) {
     SCOPED_TRACE(cosa);
