@@ -10,6 +10,12 @@
 
 namespace {
 
+// One line of the drawing, its look given by its class.
+std::string linea(const char* classe, double x1, double y1, double x2, double y2) {
+  return formato("<line class=\"%s\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>",
+                 classe, x1, y1, x2, y2);
+}
+
 // Picture layout in pixels.
 constexpr double kLarghezza = 1600;
 constexpr double kMargineSinistro = 80, kMargineDestro = 80;
@@ -321,9 +327,7 @@ class disegno {
         if (!libera) continue;
         occupate.push_back(b);
         if (raggio > 12)
-          out_ +=
-              formato("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                      q.x, q.y, q.x + dx, ly);
+          out_ += linea("guida", q.x, q.y, q.x + dx, ly) + "\n";
         testo(b.x0, b.y1 - 3, "etichetta", nome);
         return;
       }
@@ -350,14 +354,11 @@ class disegno {
       std::string segno, nome;
     };
     const std::vector<voce_legenda> voci = {
-        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"binario\"/>", x, y,
-                 x + 24, y),
+        {linea("binario", x, y, x + 24, y),
          "line"},
-        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"galleria\"/>", x,
-                 y + 20, x + 24, y + 20),
+        {linea("galleria", x, y + 20, x + 24, y + 20),
          "tunnel"},
-        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"coda\"/>", x,
-                 y + 40, x + 24, y + 40),
+        {linea("coda", x, y + 40, x + 24, y + 40),
          "past the route's end"},
         {formato("<circle cx=\"%.1f\" cy=\"%.1f\" r=\"5\" fill=\"#fff\" stroke=\"#1f4e9c\" "
                  "stroke-width=\"2.5\"/>",
@@ -443,18 +444,14 @@ class disegno {
             return e.tipo == tipo::fine_rallentamento && e.cella > c.cella;
           });
       const int32_t a = c.posizione, b = fine == r_.caratteristiche.end() ? a : fine->posizione;
-      out_ += formato(
-          "<line class=\"rallentamento\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-          px_km(a), y_vel(c.valori[0].second), std::max(px_km(b), px_km(a) + 12),
-          y_vel(c.valori[0].second));
+      const double yv = y_vel(c.valori[0].second);
+      out_ += linea("rallentamento", px_km(a), yv, std::max(px_km(b), px_km(a) + 12), yv) + "\n";
     }
 
     // Ticks: signals above the frame, stations below with their names.
     for (const caratteristica& c : r_.caratteristiche)
       if (c.tipo == tipo::segnale)
-        out_ += formato(
-            "<line class=\"signal-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-            px_km(c.posizione), y0 - 12, px_km(c.posizione), y0);
+        out_ += linea("signal-tick", px_km(c.posizione), y0 - 12, px_km(c.posizione), y0) + "\n";
     // Station names slant below the frame, spread apart where stations crowd.
     std::vector<double> tacche, nomi;
     for (const stazione_vista& st : r_.stazioni) tacche.push_back(px_km(st.voce->valore_3));
@@ -467,11 +464,8 @@ class disegno {
     }
     for (size_t i = 0; i < r_.stazioni.size(); ++i) {
       const double x = tacche[i], xn = nomi[i], yn = y0 + h + 22;
-      out_ += formato(
-          "<line class=\"station-tick\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n", x,
-          y0 + h, x, y0 + h + 8);
-      out_ += formato("<line class=\"guida\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                      x, y0 + h + 8, xn, yn - 6);
+      out_ += linea("station-tick", x, y0 + h, x, y0 + h + 8) + "\n";
+      out_ += linea("guida", x, y0 + h + 8, xn, yn - 6) + "\n";
       testo(xn + 3, yn, "nome-profilo", r_.stazioni[i].voce->testo, "end",
             formato(" transform=\"rotate(-60 %.1f %.1f)\"", xn + 3, yn));
     }
@@ -488,14 +482,12 @@ class disegno {
     const double passo_km = passo_gradevole(fine_percorso_ / 1000.0, 20);
     for (double km = 0; km * 1000 <= fine_percorso_ + 1e-6; km += passo_km) {
       const double x = px_km(km * 1000);
-      out_ += formato("<line class=\"griglia\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                      x, y0, x, y0 + h);
+      out_ += linea("griglia", x, y0, x, y0 + h) + "\n";
       testo(x, y0 - 16, "asse", formato("%g", km), "middle");
     }
     testo(x0 + w, y0 - 30, "asse", "km", "end");
     for (double q = qmin; q <= qmax + 1e-9; q += passo_q) {
-      out_ += formato("<line class=\"griglia\" x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>\n",
-                      x0, y_quota(q), x0 + w, y_quota(q));
+      out_ += linea("griglia", x0, y_quota(q), x0 + w, y_quota(q)) + "\n";
       testo(x0 - 6, y_quota(q) + 4, "asse", formato("%g", q), "end");
     }
     testo(x0 - 56, y0 + h / 2, "asse", "elevation (m, from the start)", "middle",
@@ -552,14 +544,11 @@ class disegno {
         {formato("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"10\" class=\"quota\"/>", x,
                  y + 4),
          "elevation"},
-        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"limite\"/>", x,
-                 y + 29, x + 24, y + 29),
+        {linea("limite", x, y + 29, x + 24, y + 29),
          "train's speed limit"},
-        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"cartelli-a\"/>", x,
-                 y + 49, x + 24, y + 49),
+        {linea("cartelli-a", x, y + 49, x + 24, y + 49),
          "speed boards (first, others dashed)"},
-        {formato("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" class=\"rallentamento\"/>",
-                 x, y + 69, x + 24, y + 69),
+        {linea("rallentamento", x, y + 69, x + 24, y + 69),
          "slowdown"},
         {formato("<rect x=\"%.1f\" y=\"%.1f\" width=\"24\" height=\"12\" class=\"banda\"/>", x,
                  y + 83),
