@@ -3,43 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "app/binary_files.h"
 #include "app/file_names.h"
 #include "compiler/memorizza_percorso.h"
 #include "documents/notes.h"
 #include "documents/slowdown_order.h"
 #include "documents/timetable_sheet.h"
-#include "output/binary_files.h"
-#include "platform/forwarding_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
 namespace {
-
-// Keeps why the first source could not be found or read. The run wrote both
-// sources a moment before: one that is gone is a fault of the disk, not of
-// the description.
-class letture_sorvegliate : public forwarding_file_system {
- public:
-  using forwarding_file_system::forwarding_file_system;
-  bool esiste(const std::string& p) override {
-    if (forwarding_file_system::esiste(p)) return true;
-    annota(p + ": No such file or directory");
-    return false;
-  }
-  bool leggi(const std::string& p, std::string* contenuto, std::string* err) override {
-    if (forwarding_file_system::leggi(p, contenuto, err)) return true;
-    annota(*err);
-    return false;
-  }
-
-  std::string errore;  // empty while every read succeeded
-
- private:
-  void annota(const std::string& motivo) {
-    if (errore.empty()) errore = motivo;
-  }
-};
 
 class esecuzione {
  public:
@@ -64,15 +38,30 @@ class esecuzione {
     return amb_.fs.sostituisci(percorso(quale), testo_windows1252(righe), &errore_);
   }
 
+  // Reads back the two sources the run has just written, deleting each as
+  // the compile is done with it: the line description as soon as it is read,
+  // the train description once the compile has read it (or given up the
+  // reading with anomaly 25). One that is gone or unreadable is a fault of
+  // the disk, not of the description.
   int compila() {
+    const std::string linea = percorso(file_scenario::descrizione_linea);
+    const std::string treno = percorso(file_scenario::descrizione_treno);
+    std::string testo_linea, testo_treno, motivo;
+    if (!amb_.fs.leggi(linea, &testo_linea, &motivo)) return fallito("cannot read " + motivo);
+    elimina(linea);
+    const bool treno_leggibile = amb_.fs.leggi(treno, &testo_treno, &motivo);
+
     compilazione c;
     c.nome_linea = nome_linea_;
     c.nome_treno = nome_treno_;
-    const sorgenti s{percorso(file_scenario::descrizione_linea),
-                     percorso(file_scenario::descrizione_treno), true};
-    letture_sorvegliate letture(amb_.fs);
-    const esito_compilazione esito = memorizza_percorso(c, 1, letture, s);
-    if (!letture.errore.empty()) return fallito("cannot read " + letture.errore);
+    const esito_compilazione esito = memorizza_percorso(
+        c, 1, {testo_linea, treno_leggibile ? std::optional<std::string_view>(testo_treno)
+                                            : std::nullopt});
+    const bool treno_richiesto =
+        esito.lettura == fine_lettura::treno_letto || esito.lettura == fine_lettura::treno_fallito;
+    if (treno_richiesto && !treno_leggibile) return fallito("cannot read " + motivo);
+    if (esito.lettura != fine_lettura::linea_fermata) elimina(treno);
+
     if (esito.errore_fatale != 0) {
       amb_.ui.mostra_errore(" Errore n. " + std::to_string(esito.errore_fatale));
       return esito_errore_fatale;
@@ -95,15 +84,21 @@ class esecuzione {
     return esito_ok;
   }
 
+  // Deleting is best effort: a file that cannot be deleted is not a fault of
+  // the description.
+  void elimina(const std::string& p) {
+    std::string ignorato;
+    amb_.fs.elimina(p, &ignorato);
+  }
+
   int fallito() { return fallito("cannot write " + errore_); }
 
   // The sources are the run's intermediates: a failed run does not leave
   // them behind either.
   int fallito(const std::string& messaggio) {
     amb_.diagnostica << "compila_scenario: " << messaggio << "\n";
-    std::string ignorato;
-    amb_.fs.elimina(percorso(file_scenario::descrizione_linea), &ignorato);
-    amb_.fs.elimina(percorso(file_scenario::descrizione_treno), &ignorato);
+    elimina(percorso(file_scenario::descrizione_linea));
+    elimina(percorso(file_scenario::descrizione_treno));
     return esito_errore_file;
   }
 

@@ -3,26 +3,20 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 
-#include "model/cella.h"
-#include "model/profilo.h"
+#include "model/compiled_scenario.h"
 #include "model/stato_compilazione.h"
-#include "model/voce_scenario.h"
 
-// Everything one compile owns: the two names, the compiled structures, the
+// Everything one compile owns: the two names, the scenario it builds, the
 // compile status and the working values that the readers' halves share.
 // Nothing of it lives in globals, so several compiles can run side by side.
-struct compilazione {
+struct compilazione : scenario_compilato {
   std::string nome_linea;
   std::string nome_treno;
-  int32_t j = 1;  // not 0: build the line drawing and write its file
+  int32_t j = 1;  // not 0: build the line drawing
 
   stato_compilazione stato;
-  tabella_scenario tabella{};
-  array_celle celle;                     // empty until the route length is read
-  std::optional<profilo_linea> profilo;  // the line drawing, created with the cells when j != 0
 
   // Tunnel stretches stored so far.
   int32_t numero_montagne = 0;
@@ -37,7 +31,4 @@ struct compilazione {
   // it marked (signal cell, slowdown start and end), so that an anomaly the
   // signal completion meets there can point at the line to change.
   std::map<int32_t, int> righe_treno;
-
-  bool celle_create() const { return !celle.empty(); }
-  int32_t ultima_cella() const { return static_cast<int32_t>(celle.size()) - 1; }
 };

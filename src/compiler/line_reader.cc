@@ -58,8 +58,7 @@ enum class esito {
 
 class lettura_linea {
  public:
-  lettura_linea(compilazione& c, file_system& fs, const sorgenti& s, std::string_view contenuto)
-      : c_(c), fs_(fs), s_(s), r_(contenuto) {}
+  lettura_linea(compilazione& c, std::string_view contenuto) : c_(c), r_(contenuto) {}
 
   bool esegui() {
     if (!trova_generale()) return false;
@@ -71,13 +70,12 @@ class lettura_linea {
     progressive_ordina(c_.tabella);
     c_.numero_montagne = 0;
     c_.prossimo_cartello = voce::primo_cartello;
-    if (c_.j != 0) inizia_disegno(*c_.profilo, disegno_);
+    if (c_.j != 0) inizia_disegno(c_.profilo, disegno_);
 
     if (caratteristiche() == esito::interrotta) return false;
 
-    elimina_sorgente();
     completa_pendenze(c_.celle, pendenze_);
-    if (c_.j != 0) completa_disegno(*c_.profilo, disegno_);
+    if (c_.j != 0) completa_disegno(c_.profilo, disegno_);
     return true;
   }
 
@@ -134,10 +132,7 @@ class lettura_linea {
     if (lunghezza < 0) throw errore_lettura("the route length " + std::to_string(lunghezza) + " is negative");
     int32_t n = lunghezza + coda_percorso;
     c_.celle.assign(static_cast<size_t>(dividi_arrotondando(n, lunghezza_cella)) + 1, cella{});
-    if (c_.j != 0)
-      c_.profilo.emplace(n);
-    else
-      c_.profilo.reset();
+    c_.profilo = c_.j != 0 ? profilo_linea(n) : profilo_linea();
     return esito::continua;
   }
 
@@ -217,7 +212,7 @@ class lettura_linea {
       return esito::interrotta;
     }
     if (contiene_ci(campo_, "s")) k = -*k;
-    if (!posa_curva(*c_.profilo, disegno_, inizio, lunghezza, *k)) {
+    if (!posa_curva(c_.profilo, disegno_, inizio, lunghezza, *k)) {
       ferma(103);
       return esito::interrotta;
     }
@@ -266,26 +261,14 @@ class lettura_linea {
   }
 
   void ferma(int32_t codice) {
-    elimina_sorgente();
     c_.stato.registra(codice, origine_anomalia::descrizione_linea, riga_voce_);
   }
 
   void ferma(int32_t codice, int32_t posizione) {
-    elimina_sorgente();
     c_.stato.registra(codice, posizione, origine_anomalia::descrizione_linea, riga_voce_);
   }
 
-  // Deleting is best effort: a file that cannot be deleted is not a fault of
-  // the description.
-  void elimina_sorgente() {
-    if (!s_.elimina_dopo_lettura) return;
-    std::string err;
-    fs_.elimina(s_.descrizione_linea, &err);
-  }
-
   compilazione& c_;
-  file_system& fs_;
-  const sorgenti& s_;
   lettore_campi r_;
   std::string campo_;  // the current field
   int riga_voce_ = 0;  // source line of the item being read
@@ -295,15 +278,8 @@ class lettura_linea {
 
 }  // namespace
 
-bool leggi_descrizione_linea(compilazione& c, file_system& fs, const sorgenti& s) {
-  if (!fs.esiste(s.descrizione_linea)) {
-    c.stato.registra(101, origine_anomalia::descrizione_linea);
-    return false;
-  }
-  std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_linea, &contenuto, &err)) throw errore_sorgente("cannot read " + err, 0);
-
-  lettura_linea lettura(c, fs, s, contenuto);
+bool leggi_descrizione_linea(compilazione& c, std::string_view testo) {
+  lettura_linea lettura(c, testo);
   try {
     return lettura.esegui();
   } catch (const errore_sorgente&) {

@@ -46,13 +46,12 @@ enum class esito { prosegui, fine_file, interrotta };
 
 class lettore_treno {
  public:
-  lettore_treno(compilazione& c, file_system& fs, const sorgenti& s, std::string_view contenuto)
-      : c_(c), fs_(fs), s_(s), campi_(contenuto), ultima_cella_(c.ultima_cella()) {}
+  lettore_treno(compilazione& c, std::string_view contenuto)
+      : c_(c), campi_(contenuto), ultima_cella_(c.ultima_cella()) {}
 
   void leggi() {
     salta_fino_a_generale();
     if (leggi_righe() == esito::interrotta) return;
-    elimina_sorgente();
     completa_profilo(cursore_velocita_, [&](cella& k) { k.limite = limite(velocita_precedente_); });
     completa_profilo(cursore_aderenza_, [&](cella& k) { k.aderenza = aderenza(aderenza_precedente_); });
     controlla_progressive();
@@ -137,13 +136,11 @@ class lettore_treno {
 
   esito interrompi(int32_t codice, int32_t posizione) {
     c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
-    elimina_sorgente();
     return esito::interrotta;
   }
 
   esito interrompi(int32_t codice) {
     c_.stato.registra(codice, origine_anomalia::descrizione_treno, riga());
-    elimina_sorgente();
     return esito::interrotta;
   }
 
@@ -154,7 +151,6 @@ class lettore_treno {
       c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
     if (c_.stato.codice_errore <= 0) return esito::prosegui;
     c_.stato.posizione_errore = posizione;
-    elimina_sorgente();
     return esito::interrotta;
   }
 
@@ -254,12 +250,6 @@ class lettore_treno {
   esito passo_stazione();
   void segna_fermata(int64_t fine_stazione, uint8_t tipo_stazione);
 
-  void elimina_sorgente() {
-    if (!s_.elimina_dopo_lettura) return;
-    std::string err;
-    fs_.elimina(s_.descrizione_treno, &err);  // a file already gone is no error
-  }
-
   // Every start and reference of the three chainage sections lies on the
   // 50 m grid.
   void controlla_progressive() {
@@ -273,8 +263,6 @@ class lettore_treno {
   }
 
   compilazione& c_;
-  file_system& fs_;
-  const sorgenti& s_;
   lettore_campi campi_;
   const int32_t ultima_cella_;
 
@@ -378,10 +366,8 @@ void lettore_treno::segna_fermata(int64_t e, uint8_t tipo_stazione) {
 
 }  // namespace
 
-void leggi_descrizione_treno(compilazione& c, file_system& fs, const sorgenti& s) {
-  std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_treno, &contenuto, &err)) throw errore_sorgente("cannot read " + err, 0);
-  lettore_treno lettore(c, fs, s, contenuto);
+void leggi_descrizione_treno(compilazione& c, std::string_view testo) {
+  lettore_treno lettore(c, testo);
   try {
     lettore.leggi();
   } catch (const errore_sorgente&) {

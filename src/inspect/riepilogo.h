@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "inspect/scenario_compilato.h"
+#include "model/compiled_scenario.h"
 
 // What a compiled scenario holds, in the terms of the line and the train:
 // the station and sign-board records, the point features of the cells with

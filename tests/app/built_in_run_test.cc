@@ -7,7 +7,7 @@
 #include "app/file_names.h"
 #include "app/run.h"
 #include "platform/console_interface.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 #include "platform/program_directory.h"
 
 // The whole built-in run in memory: which files it leaves and the bytes the

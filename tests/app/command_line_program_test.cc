@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "compiler/memorizza_percorso.h"
-#include "platform/memory_file_system.h"
 #include "scratch_dir.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
@@ -80,13 +79,10 @@ std::string modificata(std::vector<std::string> righe, const std::string& cerca,
 
 // What the compile status holds for the same two sources, compiled in memory.
 stato_compilazione stato_atteso(const std::string& linea, const std::string& treno) {
-  memory_file_system mem;
-  mem.file["l.txt"] = linea;
-  mem.file["t.txt"] = treno;
   compilazione c;
   c.nome_linea = "l";
   c.nome_treno = "t";
-  memorizza_percorso(c, 1, mem, sorgenti{"l.txt", "t.txt", false});
+  memorizza_percorso(c, 1, {linea, treno});
   return c.stato;
 }
 

@@ -7,7 +7,7 @@
 
 #include "app/run.h"
 #include "platform/program_directory.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
@@ -139,6 +139,18 @@ TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {
             "compila_scenario: no binary file written: the line description stopped before its "
             "route length\n");
   EXPECT_EQ(b.fs.file.size(), 2u);
+}
+
+TEST(CompileMode, AnAuthorsOwnFilesAreNeverDeleted) {
+  for (const char* testo : {"[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n",  // normal end
+                            "[generale]\r\nlunghezza percorso, 1000001\r\n[fine]\r\n",  // fault 1
+                            "[generale]\r\nlunghezza percorso"}) {  // failure 25
+    banco b;
+    b.fs.file[kLinea] = testo;
+    b.compila();
+    EXPECT_EQ(b.fs.file.count(kLinea), 1u) << testo;
+    EXPECT_EQ(b.fs.file.count(kTreno), 1u) << testo;
+  }
 }
 
 TEST(CompileMode, RefusesNamesThatWouldWriteOverASource) {

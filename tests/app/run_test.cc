@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_names.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 
 namespace {
 
@@ -136,6 +136,8 @@ TEST_F(edited_run, ReaderStoppedBeforeTheCellsWritesNoBinaryFile) {
             "(anomaly 1); no binary file written\n");
   EXPECT_FALSE(binari_scritti(fs));
   EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_linea)));
+  // The reading stopped before the train description, which stays.
+  EXPECT_TRUE(fs.esiste(percorso(file_scenario::descrizione_treno)));
 }
 
 // Something else deletes a source between its writing and its reading: the

@@ -8,8 +8,6 @@
 #include "compiler/compilazione.h"
 #include "compiler/line_reader.h"
 #include "compiler/memorizza_dati.h"
-#include "compiler/sorgenti.h"
-#include "platform/memory_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
@@ -17,14 +15,13 @@
 // A compile reading small line descriptions from memory. The default route of
 // 3000 m gives N = 10000 and cells 0 to 200; features pass up to 9900 m.
 struct banco_linea {
-  memory_file_system fs;
   compilazione c;
-  sorgenti s{"linea.txt", "treno.txt", true};
+  std::string treno = "[generale]\r\n[fine]\r\n";
+  fine_lettura lettura = fine_lettura::linea_fermata;
 
   banco_linea() {
     c.nome_linea = "Verona _Firenze  ";
     c.nome_treno = " EC 85";
-    fs.file[s.descrizione_treno] = "[generale]\r\n[fine]\r\n";
   }
 
   static std::string righe(std::initializer_list<std::string> linee) {
@@ -42,17 +39,8 @@ struct banco_linea {
     return testo + "[fine]\r\n";
   }
 
-  bool leggi(const std::string& testo) {
-    fs.file[s.descrizione_linea] = testo;
-    return leggi_descrizione_linea(c, fs, s);
-  }
-  void memorizza(const std::string& testo) {
-    fs.file[s.descrizione_linea] = testo;
-    memorizza_dati(c, fs, s);
-  }
-
-  bool linea_presente() { return fs.esiste(s.descrizione_linea); }
-  bool treno_presente() { return fs.esiste(s.descrizione_treno); }
+  bool leggi(const std::string& testo) { return leggi_descrizione_linea(c, testo); }
+  void memorizza(const std::string& testo) { lettura = memorizza_dati(c, {testo, treno}); }
   int32_t codice() const { return c.stato.codice_errore; }
   int32_t posizione() const { return c.stato.posizione_errore; }
   const cella& cl(int i) const { return c.celle.at(static_cast<size_t>(i)); }
@@ -65,7 +53,7 @@ class built_in_compile : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     b_ = new banco_linea;
-    if (ConTreno) b_->fs.file[b_->s.descrizione_treno] = testo_windows1252(righe_descrizione_treno());
+    if (ConTreno) b_->treno = testo_windows1252(righe_descrizione_treno());
     b_->memorizza(testo_windows1252(righe_descrizione_linea()));
   }
   static void TearDownTestSuite() {

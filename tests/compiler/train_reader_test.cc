@@ -5,7 +5,6 @@
 #include <string>
 
 #include "compiler/errore_sorgente.h"
-#include "platform/memory_file_system.h"
 
 namespace {
 
@@ -17,12 +16,8 @@ class LettoreTreno : public ::testing::Test {
 
   // Reads "[generale]", the given lines and "[fine]".
   void leggi(const std::string& righe) { leggi_file("[generale]\r\n" + righe + "[fine]\r\n"); }
-  void leggi_file(const std::string& contenuto) {
-    fs.file[s.descrizione_treno] = contenuto;
-    leggi_descrizione_treno(c, fs, s);
-  }
+  void leggi_file(const std::string& contenuto) { leggi_descrizione_treno(c, contenuto); }
 
-  bool sorgente_presente() { return fs.esiste(s.descrizione_treno); }
   const voce_scenario& voce_n(int i) const { return c.tabella[i]; }
   void atteso(int32_t codice, int32_t posizione) const {
     EXPECT_EQ(c.stato.codice_errore, codice);
@@ -30,8 +25,6 @@ class LettoreTreno : public ::testing::Test {
   }
 
   compilazione c;
-  memory_file_system fs;
-  sorgenti s{"linea.txt", "treno.txt", true};
 
  public:
   LettoreTreno() { celle(200); }
@@ -49,7 +42,6 @@ TEST_F(LettoreTreno, GeneralValuesGoToRecords84And86) {
   EXPECT_EQ(voce_n(86).intero_4, 12);
   EXPECT_EQ(voce_n(86).intero_5, 45);
   EXPECT_EQ(c.stato.codice_errore, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, FieldsWithADashArePassedOverAtMostTwice) {
@@ -63,7 +55,6 @@ TEST_F(LettoreTreno, WithoutGeneraleNothingIsReadAndTheFileIsDeleted) {
   leggi_file("sabbia, 5\r\nvelocita, 0, 30\r\n");
   EXPECT_EQ(voce_n(86).intero_1, 0);
   EXPECT_EQ(c.celle[0].limite, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, ProfilesAreStepFunctionsCompletedUpToUMinus3) {
@@ -141,7 +132,6 @@ TEST_F(LettoreTreno, StationsMustBe350MetresApart) {
   leggi(prima + "stazione, 1700, 12, 400, 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, B\r\nsabbia, 3\r\n");
   atteso(22, 1700);
   EXPECT_EQ(voce_n(86).intero_1, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, CodeChangesWithAndWithoutValue) {
@@ -194,7 +184,6 @@ TEST_F(LettoreTreno, FaultsThatStopReading) {
     EXPECT_GT(c.stato.anomalie[0].riga, 2) << k.codice;
     EXPECT_EQ(voce_n(86).intero_1, 0) << k.codice;
     EXPECT_EQ(c.celle[0].limite, 0) << k.codice;
-    EXPECT_FALSE(sorgente_presente()) << k.codice;
   }
 }
 
@@ -206,7 +195,6 @@ TEST_F(LettoreTreno, StationsStopBeforeMeetingTheSignBoards) {
   atteso(10, 77);
   EXPECT_EQ(voce_n(2).valore_3, 5000);
   EXPECT_EQ(voce_n(3).valore_3, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, BeyondTheCellsTheRestIsIgnoredButProfilesAreCompleted) {
@@ -217,7 +205,6 @@ TEST_F(LettoreTreno, BeyondTheCellsTheRestIsIgnoredButProfilesAreCompleted) {
   EXPECT_EQ(c.celle[199].tipo_cella, tipo::segnale);
   EXPECT_EQ(voce_n(86).intero_1, 0);
   EXPECT_EQ(c.celle[197].limite, 6);
-  EXPECT_FALSE(sorgente_presente());
 
   c = compilazione{};
   celle(200);
@@ -241,7 +228,6 @@ TEST_F(LettoreTreno, AFault15OfTheLineHalfStopsAtTheFirstPlacement) {
   EXPECT_EQ(voce_n(86).intero_1, 4);
   EXPECT_EQ(c.celle[61].tipo_cella, tipo::inizio_rallentamento);  // placed, then stopped
   EXPECT_EQ(c.celle[121].tipo_cella, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
@@ -274,18 +260,6 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
             "line 2: the stop of the station ending at 10100 m lies past the last track cell: "
             "move the station or lengthen the route");
   EXPECT_EQ(c.celle[197].avvicinamento, 0);
-
-  fs.file.clear();
-  EXPECT_THROW(leggi_descrizione_treno(c, fs, s), errore_sorgente);
-}
-
-TEST_F(LettoreTreno, AnAuthorsOwnFileIsKept) {
-  s.elimina_dopo_lettura = false;
-  leggi("sabbia, 1\r\n");
-  EXPECT_TRUE(sorgente_presente());
-  leggi("stazione, 30, 12, 400, 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n");
-  atteso(8, 30);
-  EXPECT_TRUE(sorgente_presente());
 }
 
 }  // namespace

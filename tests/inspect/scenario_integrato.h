@@ -5,13 +5,12 @@
 
 #include "app/file_names.h"
 #include "app/run.h"
-#include "app/run.h"
-#include "inspect/scenario_compilato.h"
+#include "model/compiled_scenario.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
 #include "platform/console_interface.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 
 // The built-in run's files, compiled once in memory for all the inspection
 // tests, in the directory "/prog"; and the scenario decoded from them.

@@ -7,8 +7,7 @@
 
 #include "platform/file_system.h"
 
-// Files held in memory: the tests' disk, and the sources a compile has read.
-// The directories are only names. Paths listed in fallisce_scrittura refuse
+// Files held in memory: the tests' disk. The directories are only names. Paths listed in fallisce_scrittura refuse
 // to be written, as a full disk would; a path in svanisce_dopo is deleted by
 // something else once it has been read that many times.
 class memory_file_system : public file_system {

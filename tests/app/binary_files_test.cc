@@ -1,23 +1,22 @@
-#include "output/binary_files.h"
+#include "app/binary_files.h"
 
 #include <gtest/gtest.h>
 
 #include "output/cell_file.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 
 namespace {
 
 const percorsi_binari kPercorsi = {"d/L_linea.dat", "d/L_T.sim", "d/L_T.dat"};
 
-compilazione compilato() {
-  compilazione c;
-  c.j = 1;
+scenario_compilato compilato() {
+  scenario_compilato c;
   c.celle.assign(150, cella{});
   c.celle[1].dato_1 = 5121;
-  c.profilo.emplace(20);
-  c.profilo->imposta(0, 0, elemento_profilo::da_intero(0));
+  c.profilo = profilo_linea(20);
+  c.profilo.imposta(0, 0, elemento_profilo::da_intero(0));
   c.tabella[voce::linea].testo = std::string(1, 'L');
   return c;
 }
@@ -25,28 +24,26 @@ compilazione compilato() {
 TEST(BinaryFiles, WritesTheThreeFiles) {
   memory_file_system fs;
   fs.file[kPercorsi.tabella] = std::string(10000, 'x');  // an older, longer file
-  const compilazione c = compilato();
+  const scenario_compilato c = compilato();
   std::string err;
   ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
   EXPECT_EQ(fs.file.size(), 3u);
-  EXPECT_EQ(fs.file[kPercorsi.profilo_linea], codifica_profilo(*c.profilo));
+  EXPECT_EQ(fs.file[kPercorsi.profilo_linea], codifica_profilo(c.profilo));
   EXPECT_EQ(fs.file[kPercorsi.tabella], codifica_tabella(c.tabella));
   EXPECT_EQ(fs.file[kPercorsi.celle], codifica_celle(c.celle));
   EXPECT_EQ(fs.file[kPercorsi.celle].size(), 150u * 15);
 }
 
 TEST(BinaryFiles, NoProfileFileWhenJIsZeroOrTheDrawingIsMissing) {
-  for (bool j_zero : {true, false}) {
-    memory_file_system fs;
-    fs.file[kPercorsi.profilo_linea] = "old";
-    compilazione c = compilato();
-    if (j_zero) c.j = 0; else c.profilo.reset();
-    std::string err;
-    ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
-    EXPECT_EQ(fs.file[kPercorsi.profilo_linea], "old");
-    EXPECT_TRUE(fs.esiste(kPercorsi.tabella));
-    EXPECT_TRUE(fs.esiste(kPercorsi.celle));
-  }
+  memory_file_system fs;
+  fs.file[kPercorsi.profilo_linea] = "old";
+  scenario_compilato c = compilato();
+  c.profilo = profilo_linea();
+  std::string err;
+  ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
+  EXPECT_EQ(fs.file[kPercorsi.profilo_linea], "old");
+  EXPECT_TRUE(fs.esiste(kPercorsi.tabella));
+  EXPECT_TRUE(fs.esiste(kPercorsi.celle));
 }
 
 TEST(BinaryFiles, StopsAtTheFirstFailedWrite) {
@@ -61,7 +58,7 @@ TEST(BinaryFiles, StopsAtTheFirstFailedWrite) {
 
 TEST(BinaryFiles, TextTooLongFailsNamingTheFile) {
   memory_file_system fs;
-  compilazione c = compilato();
+  scenario_compilato c = compilato();
   c.tabella[80].testo = std::string(70000, 'a');
   std::string err;
   EXPECT_FALSE(scrivi_file_binari(fs, c, kPercorsi, &err));
@@ -72,7 +69,7 @@ TEST(BinaryFiles, TextTooLongFailsNamingTheFile) {
 
 TEST(BinaryFiles, NothingWrittenWithoutCells) {
   memory_file_system fs;
-  compilazione c = compilato();
+  scenario_compilato c = compilato();
   c.celle.clear();
   std::string err;
   EXPECT_FALSE(scrivi_file_binari(fs, c, kPercorsi, &err));
