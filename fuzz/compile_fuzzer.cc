@@ -17,6 +17,7 @@
 
 #include "compiler/compilazione.h"
 #include "compiler/memorizza_percorso.h"
+#include "compiler/scenario_codes.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
@@ -79,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   c.nome_treno = " EC 85";
   const esito_compilazione esito = memorizza_percorso(c, in.j, s);
 
-  if (esito.errore_fatale != 0 && esito.errore_fatale != 1250 && esito.errore_fatale != 1251)
+  if (esito.errore_fatale != 0 && esito.errore_fatale != errore_marcatori &&
+      esito.errore_fatale != errore_codici)
     fallisci("unknown fatal error " + std::to_string(esito.errore_fatale));
   if (esito.celle_create != c.celle_create()) fallisci("celle_create disagrees with the cells");
   if (c.con_disegno() != (in.j != 0 && c.celle_create()))

@@ -30,7 +30,7 @@ nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
   nlohmann::ordered_json anomalie = nlohmann::ordered_json::array();
   for (const anomalia& a : c.stato.anomalie) {
     anomalie.push_back({
-        {"code", a.codice},
+        {"code", numero(a.codice)},
         {"position", intero_o_null(a.posizione)},
         {"source", nome_origine(a.origine)},
         {"line", intero_o_null(a.riga > 0 ? std::optional<int32_t>(a.riga) : std::nullopt)},

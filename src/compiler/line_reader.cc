@@ -88,7 +88,7 @@ class lettura_linea {
     for (;;) {
       leggi_chiave();
       if (r_.fine()) {
-        ferma(102);
+        ferma(codice_anomalia::senza_generale);
         return false;
       }
       if (contiene_ci(campo_, "[generale]")) return true;
@@ -126,7 +126,7 @@ class lettura_linea {
     int32_t lunghezza = r_.leggi_numero();
     c_.tabella[voce::generale_treno].valore_2 = lunghezza;
     if (lunghezza > lunghezza_massima) {
-      ferma(1);
+      ferma(codice_anomalia::percorso_troppo_lungo);
       return esito::interrotta;
     }
     if (lunghezza < 0) throw errore_lettura("the route length " + std::to_string(lunghezza) + " is negative");
@@ -147,12 +147,12 @@ class lettura_linea {
     voce_scenario& v = c_.tabella[voce::treno];
     v.valore_1 = r_.leggi_numero();
     v.valore_2 = r_.leggi_numero();
-    int codice = v.valore_1 % lunghezza_cella != 0   ? 3
-                 : v.valore_2 % lunghezza_cella != 0 ? 4
-                 : contiene(campo_, "4")             ? 0
-                 : contiene(campo_, "9")             ? 0
-                                                     : 5;
-    if (codice != 0) {
+    const codice_anomalia codice =
+        v.valore_1 % lunghezza_cella != 0 ? codice_anomalia::inizio_ripetizione_fuori_griglia
+        : v.valore_2 % lunghezza_cella != 0 ? codice_anomalia::fine_ripetizione_fuori_griglia
+        : contiene(campo_, "4") || contiene(campo_, "9") ? codice_anomalia::nessuna
+                                                         : codice_anomalia::ripetizione_senza_codici;
+    if (codice != codice_anomalia::nessuna) {
       ferma(codice);
       return esito::interrotta;
     }
@@ -208,12 +208,12 @@ class lettura_linea {
       }
     }
     if (!k) {
-      ferma(103);
+      ferma(codice_anomalia::curva_non_disegnabile);
       return esito::interrotta;
     }
     if (contiene_ci(campo_, "s")) k = -*k;
     if (!posa_curva(c_.profilo, disegno_, inizio, lunghezza, *k)) {
-      ferma(103);
+      ferma(codice_anomalia::curva_non_disegnabile);
       return esito::interrotta;
     }
     return esito::continua;
@@ -235,7 +235,7 @@ class lettura_linea {
       *v = r_.leggi_numero();
     if (!nel_percorso(b.posizione)) return esito::fine_file;
     if (!memo_indicatori_v_max(c_.celle, b)) {
-      ferma(21, b.posizione);
+      ferma(codice_anomalia::indicatori_su_cella_occupata, b.posizione);
       return esito::interrotta;
     }
     return esito::continua;
@@ -246,7 +246,7 @@ class lettura_linea {
     campo_ = r_.leggi_testo();
     if (!nel_percorso(p)) return esito::fine_file;
     if (!posa_cartello(c_, p, campo_)) {
-      ferma(6, p);
+      ferma(codice_anomalia::cartello_su_cella_occupata, p);
       return esito::interrotta;
     }
     return esito::continua;
@@ -256,15 +256,15 @@ class lettura_linea {
   // one that does not ends the features as if the file had ended.
   bool nel_percorso(int32_t p) {
     if (int64_t{p} + margine_percorso <= int64_t{lunghezza_cella} * c_.ultima_cella()) return true;
-    c_.stato.registra(15, p, origine_anomalia::descrizione_linea, riga_voce_);
+    c_.stato.registra(codice_anomalia::oltre_le_celle, p, origine_anomalia::descrizione_linea, riga_voce_);
     return false;
   }
 
-  void ferma(int32_t codice) {
+  void ferma(codice_anomalia codice) {
     c_.stato.registra(codice, origine_anomalia::descrizione_linea, riga_voce_);
   }
 
-  void ferma(int32_t codice, int32_t posizione) {
+  void ferma(codice_anomalia codice, int32_t posizione) {
     c_.stato.registra(codice, posizione, origine_anomalia::descrizione_linea, riga_voce_);
   }
 

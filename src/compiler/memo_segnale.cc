@@ -12,10 +12,10 @@ int64_t tempo_segnale(int64_t tempo) { return (tempo >= 1 && tempo <= 100) ? 101
 
 }  // namespace
 
-int32_t memo_segnale(array_celle& celle, const segnale& s) {
+codice_anomalia memo_segnale(array_celle& celle, const segnale& s) {
   const int64_t c = cella_di_punto(s.posizione);
   cella& cs = cella_esistente(celle, c, "a signal");
-  if (!cella_libera(cs)) return segnale_su_cella_occupata;
+  if (!cella_libera(cs)) return codice_anomalia::segnale_su_cella_occupata;
 
   // Every value is formed and checked before the first write.
   const int64_t lati = int64_t{s.sx} * 3 + s.dx;
@@ -38,5 +38,5 @@ int32_t memo_segnale(array_celle& celle, const segnale& s) {
     const int64_t k = c - 2 * b;
     if (k >= 0) celle[k].avvicinamento = avvicinamento[b - 1];
   }
-  return 0;
+  return codice_anomalia::nessuna;
 }

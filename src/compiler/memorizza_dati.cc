@@ -11,7 +11,7 @@ fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s) {
   c.tabella[voce::linea].testo = c.nome_linea;
   c.tabella[voce::treno].testo = c.nome_treno;
   if (!s.descrizione_linea) {
-    c.stato.registra(101, origine_anomalia::descrizione_linea);
+    c.stato.registra(codice_anomalia::linea_assente, origine_anomalia::descrizione_linea);
     return fine_lettura::linea_fermata;
   }
 
@@ -19,7 +19,7 @@ fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s) {
   // was stored, under anomaly 25.
   origine_anomalia in_lettura = origine_anomalia::descrizione_linea;
   const auto fallita = [&](int riga, const char* causa) {
-    c.stato.registra(25, in_lettura, riga, causa);
+    c.stato.registra(codice_anomalia::lettura_fallita, in_lettura, riga, causa);
     return in_lettura == origine_anomalia::descrizione_linea ? fine_lettura::linea_fallita
                                                               : fine_lettura::treno_fallito;
   };

@@ -20,10 +20,6 @@ struct gruppo_indietro {
 };
 constexpr std::array<gruppo_indietro, 3> kGruppi = {{{{5, 6, 7}}, {{11, 12, 13}}, {{18, 19, 20}}}};
 
-constexpr int32_t kAnomaliaAvviso = 11;
-constexpr int32_t kAnomaliaInizio = 12;
-constexpr int32_t kAnomaliaRallentamento = 13;
-
 // The pass over one cell array. Cell indices stay below 20141 (a route is at
 // most 1000000 m, plus 7000 m, in 50 m cells), so index * 50 always fits the
 // 32-bit position.
@@ -58,7 +54,7 @@ class completamento {
 
   // The anomaly's position is cella_anomala's; its source line is that of the
   // train's signal or slowdown on cella_voce, when one is known.
-  void anomalia(int32_t codice, int32_t cella_anomala, int32_t cella_voce) {
+  void registra_anomalia(codice_anomalia codice, int32_t cella_anomala, int32_t cella_voce) {
     auto riga = c_.righe_treno.find(cella_voce);
     c_.stato.registra(codice, cella_anomala * lunghezza_cella, origine_anomalia::celle,
                       riga == c_.righe_treno.end() ? 0 : riga->second);
@@ -81,7 +77,7 @@ class completamento {
       } else if (tipo(b) == tipo::cambio_codice) {
         limita_cambio_codice(b);
       } else {
-        anomalia(kAnomaliaAvviso, s, s);
+        registra_anomalia(codice_anomalia::segnale_prima_avviso_bloccato, s, s);
       }
     }
   }
@@ -109,7 +105,7 @@ class completamento {
           break;
         }
       }
-      if (!messo) anomalia(kAnomaliaInizio, i, i);
+      if (!messo) registra_anomalia(codice_anomalia::gruppo_prima_inizio_bloccato, i, i);
     }
   }
 
@@ -133,7 +129,8 @@ class completamento {
           metti_cambio_codice(k + 1);
           c = -1;
         } else {
-          anomalia(kAnomaliaRallentamento, k, i);  // c passes 8: no further cell
+          // c passes 8: no further cell
+          registra_anomalia(codice_anomalia::cambio_codice_rallentamento_bloccato, k, i);
         }
       }
       if (tipo(k) == tipo::fine_rallentamento) return k;
@@ -165,7 +162,7 @@ class completamento {
     } else if (libera(p - 1)) {
       metti_cambio_codice(p - 1);
     } else {
-      anomalia(kAnomaliaRallentamento, s, s);
+      registra_anomalia(codice_anomalia::cambio_codice_rallentamento_bloccato, s, s);
     }
   }
 

@@ -13,18 +13,6 @@
 
 namespace {
 
-// Faults this half records.
-enum : int32_t {
-  progressiva_fuori_griglia = 2,
-  abbattimento_su_cella_occupata = 7,
-  stazione_fuori_griglia = 8,
-  lunghezza_stazione_fuori_griglia = 9,
-  stazioni_oltre_i_cartelli = 10,
-  oltre_le_celle = 15,
-  stazioni_troppo_vicine = 22,
-  stazione_troppo_corta = 24,
-};
-
 // Stations closer than this to the one before them are refused.
 constexpr int64_t distanza_minima_stazioni = 350;
 // Kinds from this one on are not stopped at and mark no cell.
@@ -130,24 +118,24 @@ class lettore_treno {
   }
 
   esito fuori_celle(int32_t posizione) {
-    c_.stato.registra(oltre_le_celle, posizione, origine_anomalia::descrizione_treno, riga());
+    c_.stato.registra(codice_anomalia::oltre_le_celle, posizione, origine_anomalia::descrizione_treno, riga());
     return esito::fine_file;
   }
 
-  esito interrompi(int32_t codice, int32_t posizione) {
+  esito interrompi(codice_anomalia codice, int32_t posizione) {
     c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
     return esito::interrotta;
   }
 
-  esito interrompi(int32_t codice) {
+  esito interrompi(codice_anomalia codice) {
     c_.stato.registra(codice, origine_anomalia::descrizione_treno, riga());
     return esito::interrotta;
   }
 
   // A placement has just run: a fault it met, or one recorded before (the
   // line half's 15 lets reading go on), stops reading at this line.
-  esito dopo_posa(int32_t codice, int32_t posizione) {
-    if (codice > 0)
+  esito dopo_posa(codice_anomalia codice, int32_t posizione) {
+    if (codice != codice_anomalia::nessuna)
       c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
     if (c_.stato.codice_errore <= 0) return esito::prosegui;
     c_.stato.posizione_errore = posizione;
@@ -209,8 +197,8 @@ class lettore_treno {
                             &s.d2, &s.d3, &s.tempo})
       *valore = campi_.leggi_numero();
     if (fuori_dalle_celle(s.posizione, 100)) return fuori_celle(s.posizione);
-    const int32_t codice = memo_segnale(c_.celle, s);
-    if (codice == 0) ricorda_riga(cella_di_punto(s.posizione));
+    const codice_anomalia codice = memo_segnale(c_.celle, s);
+    if (codice == codice_anomalia::nessuna) ricorda_riga(cella_di_punto(s.posizione));
     return dopo_posa(codice, s.posizione);
   }
 
@@ -219,8 +207,8 @@ class lettore_treno {
     for (int32_t* valore : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})
       *valore = campi_.leggi_numero();
     if (fuori_dalle_celle(r.x, 100)) return fuori_celle(r.x);
-    const int32_t codice = memo_rallentamento(c_.celle, r);
-    if (codice == 0 || codice == approccio_su_cella_occupata) {
+    const codice_anomalia codice = memo_rallentamento(c_.celle, r);
+    if (codice == codice_anomalia::nessuna || codice == codice_anomalia::approccio_su_cella_occupata) {
       ricorda_riga(cella_di_punto(r.x));
       ricorda_riga(cella_di_punto(int64_t{r.x} + r.l));
     }
@@ -237,7 +225,7 @@ class lettore_treno {
     const int32_t valore = campi_.leggi_numero();
     if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
     cella& ck = cella_esistente(c_.celle, cella_di_profilo(p), "a code change");
-    if (!cella_libera(ck)) return interrompi(abbattimento_su_cella_occupata, p);
+    if (!cella_libera(ck)) return interrompi(codice_anomalia::abbattimento_su_cella_occupata, p);
     if (valore > 0) {
       ck.tipo_cella = tipo::cambio_codice;
       ck.dato_1 = in_int16(valore, "value of a code change");
@@ -256,7 +244,7 @@ class lettore_treno {
     for (int i : {voce::progressiva_tre, voce::progressiva_due, voce::progressiva_uno}) {
       const voce_scenario& v = c_.tabella[i];
       if (v.valore_1 % lunghezza_cella != 0 || v.valore_2 % lunghezza_cella != 0) {
-        c_.stato.registra(progressiva_fuori_griglia, origine_anomalia::descrizione_treno);
+        c_.stato.registra(codice_anomalia::progressiva_fuori_griglia, origine_anomalia::descrizione_treno);
         return;
       }
     }
@@ -277,17 +265,17 @@ esito lettore_treno::passo_stazione() {
   const int r = stazione_;
   // A station must not take a sign board's record (boards hold the records
   // above prossimo_cartello); only possible here when the line held 80.
-  if (r > c_.prossimo_cartello) return interrompi(stazioni_oltre_i_cartelli);
+  if (r > c_.prossimo_cartello) return interrompi(codice_anomalia::stazioni_oltre_i_cartelli);
   voce_scenario& R = c_.tabella[r];
 
   const int32_t posizione = campi_.leggi_numero();
   R.valore_3 = posizione;
   if (fuori_dalle_celle(posizione, 800)) return fuori_celle(posizione);
-  if (posizione % lunghezza_cella != 0) return interrompi(stazione_fuori_griglia, posizione);
+  if (posizione % lunghezza_cella != 0) return interrompi(codice_anomalia::stazione_fuori_griglia, posizione);
 
   R.tipo = in_byte(campi_.leggi_numero(), "kind of a station");
   const int64_t lunghezza = campi_.leggi_numero();
-  if (lunghezza % 100 != 0) return interrompi(lunghezza_stazione_fuori_griglia, posizione);
+  if (lunghezza % 100 != 0) return interrompi(codice_anomalia::lunghezza_stazione_fuori_griglia, posizione);
 
   R.marca = in_byte(campi_.leggi_numero(), "marca of a station");
   R.byte_4 = in_byte(campi_.leggi_numero(), "byte_4 of a station");
@@ -331,15 +319,15 @@ esito lettore_treno::passo_stazione() {
 
   if (R.tipo < primo_tipo_senza_fermata) {
     const int64_t e = R.valore_2;
-    if (e <= 2 * int64_t{lunghezza_cella}) return interrompi(stazione_troppo_corta);
+    if (e <= 2 * int64_t{lunghezza_cella}) return interrompi(codice_anomalia::stazione_troppo_corta);
     segna_fermata(e, R.tipo);
   }
 
   if (r > 1 && int64_t{R.valore_1} - distanza_minima_stazioni < c_.tabella[r - 1].valore_2)
-    return interrompi(stazioni_troppo_vicine, posizione);
+    return interrompi(codice_anomalia::stazioni_troppo_vicine, posizione);
 
   stazione_ = r + 1;
-  if (stazione_ >= c_.prossimo_cartello) return interrompi(stazioni_oltre_i_cartelli);
+  if (stazione_ >= c_.prossimo_cartello) return interrompi(codice_anomalia::stazioni_oltre_i_cartelli);
   return esito::prosegui;
 }
 

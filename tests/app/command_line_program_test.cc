@@ -193,10 +193,10 @@ TEST(CommandLineProgram, CraftedSourcesReportTheCompileStatusAndTheOffendingLine
     for (size_t i = 0; i < atteso.anomalie.size(); ++i) {
       const anomalia& x = atteso.anomalie[i];
       const json& y = j["anomalies"][i];
-      EXPECT_EQ(y["code"], x.codice);
+      EXPECT_EQ(y["code"], numero(x.codice));
       EXPECT_EQ(y["position"], x.posizione ? json(*x.posizione) : json(nullptr));
       EXPECT_EQ(y["line"], x.riga > 0 ? json(x.riga) : json(nullptr));
-      trovata |= x.codice == k.codice && y["line"] == riga + k.dopo;
+      trovata |= numero(x.codice) == k.codice && y["line"] == riga + k.dopo;
     }
     EXPECT_TRUE(trovata) << a.out;
     // One diagnostic line per anomaly, naming the edited file and line.

@@ -10,12 +10,12 @@ namespace {
 const file_autore kFile{"l.txt", "t.txt"};
 
 anomalia con_posizione(int32_t codice, int32_t posizione, origine_anomalia origine, int riga) {
-  return {codice, posizione, origine, riga, {}};
+  return {static_cast<codice_anomalia>(codice), posizione, origine, riga, {}};
 }
 
 anomalia senza_posizione(int32_t codice, origine_anomalia origine, int riga,
                          std::string causa = {}) {
-  return {codice, std::nullopt, origine, riga, std::move(causa)};
+  return {static_cast<codice_anomalia>(codice), std::nullopt, origine, riga, std::move(causa)};
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ std::vector<std::pair<int32_t, int32_t>> anomalie(const compilazione& c) {
   std::vector<std::pair<int32_t, int32_t>> out;
   for (const anomalia& a : c.stato.anomalie) {
     EXPECT_EQ(a.origine, origine_anomalia::celle);
-    out.emplace_back(a.codice, a.posizione.value_or(-1));
+    out.emplace_back(numero(a.codice), a.posizione.value_or(-1));
   }
   return out;
 }
