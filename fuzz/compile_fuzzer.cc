@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "compiler/memorizza_percorso.h"
 #include "compiler/scenario_codes.h"
 #include "output/cell_file.h"

@@ -6,13 +6,6 @@
 #include "model/compiled_scenario.h"
 #include "platform/file_system.h"
 
-// Where the three binary files go.
-struct percorsi_binari {
-  std::string profilo_linea;  // the line name and "_linea.dat"
-  std::string tabella;        // the line and train names and ".sim"
-  std::string celle;          // the line and train names and ".dat"
-};
-
 // Encodes and writes the line profile file (only when the scenario has a
 // line drawing), then the scenario table file, then the cell file, each
 // replaced whole, adding each file written to *scritti when given. Stops at

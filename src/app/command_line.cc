@@ -11,14 +11,14 @@
 
 namespace {
 
-constexpr const char* kProgramma = "compila_scenario";
+constexpr const char* nome_programma = "compila_scenario";
 
-constexpr const char* kDescrizione =
+constexpr const char* descrizione_programma =
     "Compiles a train-driving scenario, a line description and a train description,\n"
     "into the simulator's binary files. Without a command it produces the built-in\n"
     "scenario beside the program.";
 
-constexpr const char* kEsiti =
+constexpr const char* esiti =
     "Exit status:\n"
     "  0  success\n"
     "  1  the compile recorded an anomaly (the files are still written, unless\n"
@@ -27,7 +27,7 @@ constexpr const char* kEsiti =
     "  3  fatal error 1250 or 1251 (no binary file written)\n"
     "  4  a file could not be read or written\n";
 
-constexpr const char* kEsitiIspezione =
+constexpr const char* esiti_ispezione =
     "Exit status:\n"
     "  0  success\n"
     "  2  usage error, or --csv or --svg naming one of the files inspected\n"
@@ -62,11 +62,11 @@ opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std:
   opzioni_programma o;
   std::optional<std::string> directory_esporta, directory_compila;
 
-  CLI::App app(kDescrizione, kProgramma);
-  app.set_version_flag("--version", std::string(kProgramma) + " " + COMPILA_VERSIONE,
+  CLI::App app(descrizione_programma, nome_programma);
+  app.set_version_flag("--version", std::string(nome_programma) + " " + COMPILA_VERSIONE,
                        "Print the version and exit");
   app.set_help_flag("-h,--help", "Print this help and exit");
-  app.footer(kEsiti);
+  app.footer(esiti);
   app.require_subcommand(0, 1);
   aggiungi_directory(app, o.directory_uscita,
                      "Write the built-in scenario's files into DIR instead of beside the program");
@@ -94,7 +94,7 @@ opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std:
                     "Build no line drawing and write no line profile file (an existing one is "
                     "left untouched)");
   compila->add_flag("--json", oc.json, "Print the result as one JSON object on the standard output");
-  compila->footer(kEsiti);
+  compila->footer(esiti);
 
   opzioni_inspect& oi = o.ispezione;
   std::optional<std::string> linea_ispezione, treno_ispezione, csv, svg;
@@ -116,7 +116,7 @@ opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std:
       ->type_name("FILE");
   ispeziona->add_option("--svg", svg, "Draw the line's plan and profile into FILE")
       ->type_name("FILE");
-  ispeziona->footer(kEsitiIspezione);
+  ispeziona->footer(esiti_ispezione);
 
   try {
     app.parse(argc, argv);
@@ -151,8 +151,8 @@ opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std:
   } catch (const CLI::CallForVersion& e) {
     out << e.what() << "\n";
   } catch (const std::exception& e) {
-    err << kProgramma << ": " << e.what() << "\n"
-        << "Try '" << kProgramma << " --help' for more information.\n";
+    err << nome_programma << ": " << e.what() << "\n"
+        << "Try '" << nome_programma << " --help' for more information.\n";
     o.esito = esito_uso;
   }
   o.modo = modo_programma::esci;

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr const char* kProgramma = "compila_scenario: ";
+constexpr const char* prefisso = "compila_scenario: ";
 
 // Without a directory the files go to the current one under their bare names.
 std::string percorso(const std::optional<std::string>& directory, const nomi_scenario& nomi,
@@ -59,7 +59,7 @@ bool leggi_sorgenti(const opzioni_compilazione& o, file_system& fs, sorgenti_let
                           std::pair{&o.descrizione_treno, &letti->treno}}) {
     std::string motivo;
     if (!fs.leggi(*p, testo, &motivo)) {
-      err << kProgramma << "cannot read " << motivo << "\n";
+      err << prefisso << "cannot read " << motivo << "\n";
       return false;
     }
   }
@@ -71,7 +71,7 @@ bool uscita_su_sorgente(file_system& fs, const percorsi_binari& binari,
   for (const std::string* uscita : {&binari.profilo_linea, &binari.tabella, &binari.celle}) {
     for (const std::string* sorgente : {&o.descrizione_linea, &o.descrizione_treno}) {
       if (!fs.stesso_file(*uscita, *sorgente)) continue;
-      err << kProgramma << "the output " << *uscita << " would replace the source " << *sorgente
+      err << prefisso << "the output " << *uscita << " would replace the source " << *sorgente
           << "; choose other names or another --output-dir\n";
       return true;
     }
@@ -99,24 +99,24 @@ class compilazione_autore {
     errore_fatale_ = esito.errore_fatale;
 
     if (esito.errore_fatale != 0) {
-      err_ << kProgramma << messaggio_errore_fatale(esito.errore_fatale)
+      err_ << prefisso << messaggio_errore_fatale(esito.errore_fatale)
            << "; no binary file written\n";
       return esito_errore_fatale;
     }
     if (!esito.celle_create) {
-      err_ << kProgramma
+      err_ << prefisso
            << "no binary file written: the line description stopped before its route length\n";
       return esito_anomalia;
     }
     std::string motivo;
     if (!scrivi_file_binari(fs_, c_, binari(), &motivo, &scritti_)) {
-      err_ << kProgramma << "cannot write " << motivo << "\n";
+      err_ << prefisso << "cannot write " << motivo << "\n";
       return esito_errore_file;
     }
     return c_.stato.anomalie.empty() && c_.stato.codice_errore == 0 ? esito_ok : esito_anomalia;
   }
 
-  nlohmann::ordered_json json() const { return in_json(c_, errore_fatale_, scritti_); }
+  nlohmann::ordered_json risultato_json() const { return in_json(c_, errore_fatale_, scritti_); }
 
  private:
   percorsi_binari binari() const {
@@ -141,7 +141,7 @@ class compilazione_autore {
 int esegui_compila(const opzioni_compilazione& o, const std::optional<std::string>& directory,
                    file_system& fs, std::ostream& out, std::ostream& err) {
   if (directory && !fs.e_directory(*directory)) {
-    err << kProgramma << "output directory " << *directory << " does not exist\n";
+    err << prefisso << "output directory " << *directory << " does not exist\n";
     return esito_errore_file;
   }
   sorgenti_lette sorgenti;
@@ -150,7 +150,7 @@ int esegui_compila(const opzioni_compilazione& o, const std::optional<std::strin
   if (compilazione.scriverebbe_su_sorgente()) return esito_uso;
   const int esito = compilazione.esegui();
   if (o.json)
-    out << compilazione.json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+    out << compilazione.risultato_json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
         << "\n";
   return esito;
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/stato_compilazione.h"
+#include "model/compile_status.h"
 
 // The author's two files, as named on the command line.
 struct file_autore {

@@ -5,11 +5,11 @@
 #include "app/command_line.h"
 #include "app/file_names.h"
 #include "app/run.h"
-#include "compiler/numeri.h"
 #include "inspect/cell_csv.h"
+#include "inspect/consistency.h"
 #include "inspect/json_summary.h"
 #include "inspect/line_svg.h"
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 #include "inspect/text_summary.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
@@ -87,29 +87,14 @@ class ispezione {
                   &s_.profilo));
   }
 
-  // The cells and the drawing reach 7000 m past the route's end that the
-  // table records; files of another scenario or of another kind do not.
   bool coerenti() {
-    const int64_t lunghezza = s_.tabella[voce::generale_treno].valore_2;
-    const int64_t ultimo_metro = lunghezza + coda_percorso;
-    const int64_t celle = dividi_arrotondando(ultimo_metro, lunghezza_cella) + 1;
-    if (lunghezza <= 0) {
-      err_ << "compila_scenario: " << percorso(file_scenario::tabella)
-           << " records a route length of " << lunghezza << " m\n";
-      return false;
-    }
-    if (static_cast<int64_t>(s_.celle.size()) != celle) {
-      err_ << "compila_scenario: " << percorso(file_scenario::celle) << " holds " << s_.celle.size()
-           << " cells, but the route of " << lunghezza << " m needs " << celle << "\n";
-      return false;
-    }
-    if (s_.profilo.ultimo_metro() >= 0 && s_.profilo.ultimo_metro() != ultimo_metro) {
-      err_ << "compila_scenario: " << percorso(file_scenario::profilo_linea)
-           << " draws metres 0 to " << s_.profilo.ultimo_metro() << ", but the route of "
-           << lunghezza << " m needs 0 to " << ultimo_metro << "\n";
-      return false;
-    }
-    return true;
+    std::string motivo;
+    if (controlla_coerenza(s_, {percorso(file_scenario::profilo_linea),
+                                percorso(file_scenario::tabella), percorso(file_scenario::celle)},
+                           &motivo))
+      return true;
+    err_ << "compila_scenario: " << motivo << "\n";
+    return false;
   }
 
   bool scrivi(const std::string& p, const std::string& contenuto) {

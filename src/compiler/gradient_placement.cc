@@ -1,7 +1,7 @@
 #include "compiler/gradient_placement.h"
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/narrowing.h"
+#include "compiler/cell_positions.h"
 
 namespace {
 

@@ -5,11 +5,12 @@
 #include <string_view>
 
 #include "compiler/curve_plan.h"
-#include "compiler/errore_sorgente.h"
+#include "compiler/source_error.h"
 #include "compiler/gradient_placement.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
-#include "compiler/numeri.h"
+#include "compiler/narrowing.h"
+#include "model/rounding.h"
 #include "compiler/progressive_ordina.h"
 #include "compiler/sign_board_placement.h"
 #include "textio/field_reader.h"
@@ -130,8 +131,8 @@ class lettura_linea {
       return esito::interrotta;
     }
     if (lunghezza < 0) throw errore_lettura("the route length " + std::to_string(lunghezza) + " is negative");
-    int32_t n = lunghezza + coda_percorso;
-    c_.celle.assign(static_cast<size_t>(dividi_arrotondando(n, lunghezza_cella)) + 1, cella{});
+    c_.celle.assign(static_cast<size_t>(numero_celle_percorso(lunghezza)), cella{});
+    const auto n = static_cast<int32_t>(ultimo_metro_percorso(lunghezza));
     c_.profilo = c_.j != 0 ? profilo_linea(n) : profilo_linea();
     return esito::continua;
   }
@@ -179,16 +180,16 @@ class lettura_linea {
   // Every test that holds reads its own values and acts, in this order.
   esito una_caratteristica() {
     esito e = esito::continua;
-    if (contiene_ci(campo_, "pendenza")) e = pendenza();
-    if (e == esito::continua && c_.j != 0 && contiene_ci(campo_, "curva")) e = curva();
-    if (e == esito::continua && contiene_ci(campo_, "montagna")) e = montagna();
-    if (e == esito::continua && contiene_ci(campo_, "indicatori_v")) e = indicatori();
+    if (contiene_ci(campo_, "pendenza")) e = leggi_pendenza();
+    if (e == esito::continua && c_.j != 0 && contiene_ci(campo_, "curva")) e = leggi_curva();
+    if (e == esito::continua && contiene_ci(campo_, "montagna")) e = leggi_montagna();
+    if (e == esito::continua && contiene_ci(campo_, "indicatori_v")) e = leggi_indicatori();
     if (e == esito::continua && contiene_ci(campo_, "indicat") && contiene_ci(campo_, "cartello"))
-      e = cartello();
+      e = leggi_cartello();
     return e;
   }
 
-  esito pendenza() {
+  esito leggi_pendenza() {
     int32_t p = r_.leggi_numero();
     int32_t g = r_.leggi_numero();
     if (!nel_percorso(p)) return esito::fine_file;
@@ -196,7 +197,7 @@ class lettura_linea {
     return esito::continua;
   }
 
-  esito curva() {
+  esito leggi_curva() {
     int32_t inizio = r_.leggi_numero();
     int32_t lunghezza = r_.leggi_numero();
     if (!nel_percorso(inizio)) return esito::fine_file;
@@ -219,7 +220,7 @@ class lettura_linea {
     return esito::continua;
   }
 
-  esito montagna() {
+  esito leggi_montagna() {
     int32_t inizio = r_.leggi_numero();
     int32_t fine = r_.leggi_numero();
     int32_t tipo_tratto = r_.leggi_numero();
@@ -228,8 +229,8 @@ class lettura_linea {
     return esito::continua;
   }
 
-  esito indicatori() {
-    indicatori_v_max b;
+  esito leggi_indicatori() {
+    valori_indicatori b;
     for (int32_t* v : {&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
                        &b.strisced})
       *v = r_.leggi_numero();
@@ -241,7 +242,7 @@ class lettura_linea {
     return esito::continua;
   }
 
-  esito cartello() {
+  esito leggi_cartello() {
     int32_t p = r_.leggi_numero();
     campo_ = r_.leggi_testo();
     if (!nel_percorso(p)) return esito::fine_file;
@@ -273,7 +274,7 @@ class lettura_linea {
   std::string campo_;  // the current field
   int riga_voce_ = 0;  // source line of the item being read
   pendenze pendenze_;
-  disegno disegno_;
+  stato_disegno disegno_;
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 
 // First half of memorizza_dati: reads the line description. Returns false
 // when the reader stopped on a fault, so the train half must not run; a

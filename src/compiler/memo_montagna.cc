@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/narrowing.h"
+#include "compiler/cell_positions.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 
 // Most tunnel stretches one line description may hold.
 inline constexpr int32_t massimo_montagne = 80;

@@ -1,7 +1,7 @@
 #include "compiler/memo_rallentamento.h"
 
-#include "compiler/posizioni.h"
-#include "compiler/numeri.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ void segna(cella& c, uint8_t tipo_cella, int16_t d_v) {
 
 }  // namespace
 
-codice_anomalia memo_rallentamento(array_celle& celle, const rallentamento& r) {
+codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentamento& r) {
   const bool con_avviso = r.x > inizio_minimo_avviso;
   const int64_t a = cella_di_punto(int64_t{r.x} - distanza_avviso);
   const int64_t s = cella_di_punto(r.x);
@@ -21,8 +21,8 @@ codice_anomalia memo_rallentamento(array_celle& celle, const rallentamento& r) {
   cella_esistente(celle, s, "a slowdown's start");
   cella_esistente(celle, e, "a slowdown's end");
   const int16_t v = in_int16(r.v, "speed of a slowdown");
-  const int16_t d_v = in_int16(r.d_v, "d_v of a slowdown");
-  const int16_t f_tt = in_int16(r.f_tt, "f_tt of a slowdown");
+  const int16_t d_v = in_int16(r.d_v, "value 6 of a slowdown line");
+  const int16_t f_tt = in_int16(r.f_tt, "value 4 of a slowdown line");
 
   if (con_avviso && !cella_libera(celle[a])) return codice_anomalia::avviso_su_cella_occupata;
   if (!cella_libera(celle[s])) return codice_anomalia::inizio_su_cella_occupata;

@@ -7,7 +7,7 @@
 
 // The values of one "rallentamento" line: start x (m), speed v (km/h),
 // length l (m), f_tt, f_ta (nonzero asks for the board's approach cells), d_v.
-struct rallentamento {
+struct valori_rallentamento {
   int32_t x = 0;
   int32_t v = 0;
   int32_t l = 0;
@@ -27,4 +27,4 @@ inline constexpr int32_t distanza_avviso = 1200;
 // cell taken (end, start and board stay written). A start or end
 // cell outside the cells, or a value that does not fit 16 bits, throws
 // errore_lettura before anything is written.
-codice_anomalia memo_rallentamento(array_celle& celle, const rallentamento& r);
+codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentamento& r);

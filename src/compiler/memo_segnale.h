@@ -6,7 +6,7 @@
 #include "model/cella.h"
 
 // The values of one "segnale" line, in the order they are written.
-struct segnale {
+struct valori_segnale {
   int32_t posizione = 0;
   int32_t sx = 0;
   int32_t s1 = 0;
@@ -26,4 +26,4 @@ struct segnale {
 // skipped). Returns nessuna, or segnale_su_cella_occupata with nothing
 // written. A packed value that does not fit its field, or a signal cell
 // outside the cells, throws errore_lettura before anything is written.
-codice_anomalia memo_segnale(array_celle& celle, const segnale& s);
+codice_anomalia memo_segnale(array_celle& celle, const valori_segnale& s);

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "compiler/errore_sorgente.h"
+#include "compiler/source_error.h"
 #include "compiler/line_reader.h"
 #include "compiler/train_reader.h"
 

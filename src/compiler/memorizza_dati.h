@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "compiler/source_texts.h"
 
 // Reads the line description, then the train description, into the compile's

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "compiler/source_texts.h"
 
 // What a compile leaves for its caller besides the compiled structures.

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "compiler/numeri.h"
+#include "compiler/narrowing.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "model/voce_scenario.h"
 
 // Both scenario codes are computed over the first 25 characters of the train

@@ -1,7 +1,7 @@
 #include "compiler/sign_board_placement.h"
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/narrowing.h"
+#include "compiler/cell_positions.h"
 #include "textio/windows1252.h"
 
 bool posa_cartello(compilazione& c, int32_t p, std::string_view testo_windows1252) {

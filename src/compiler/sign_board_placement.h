@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 
 // Puts a sign board into the cell after the one nearest metre p: the cell
 // points at record prossimo_cartello, which receives the text (given in

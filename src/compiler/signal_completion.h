@@ -1,6 +1,6 @@
 #pragma once
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 
 // Adds the code-change cells (type 12, value 180) that the train description
 // does not list itself, in one forward pass over the cells:

@@ -3,11 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/errore_sorgente.h"
+#include "compiler/source_error.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/narrowing.h"
+#include "model/rounding.h"
+#include "compiler/cell_positions.h"
 #include "textio/field_reader.h"
 #include "textio/windows1252.h"
 
@@ -143,7 +144,7 @@ class lettore_treno {
   }
 
   static uint8_t limite(int32_t velocita) {
-    return in_byte(dividi_arrotondando(velocita, 5), "limite (speed / 5)");
+    return in_byte(dividi_arrotondando(velocita, 5), "a speed limit in steps of 5 km/h");
   }
   static uint8_t aderenza(int32_t percentuale) { return in_byte(percentuale, "aderenza"); }
 
@@ -192,7 +193,7 @@ class lettore_treno {
   }
 
   esito passo_segnale() {
-    segnale s;
+    valori_segnale s;
     for (int32_t* valore : {&s.posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1,
                             &s.d2, &s.d3, &s.tempo})
       *valore = campi_.leggi_numero();
@@ -203,7 +204,7 @@ class lettore_treno {
   }
 
   esito passo_rallentamento() {
-    rallentamento r;
+    valori_rallentamento r;
     for (int32_t* valore : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})
       *valore = campi_.leggi_numero();
     if (fuori_dalle_celle(r.x, 100)) return fuori_celle(r.x);
@@ -277,16 +278,16 @@ esito lettore_treno::passo_stazione() {
   const int64_t lunghezza = campi_.leggi_numero();
   if (lunghezza % 100 != 0) return interrompi(codice_anomalia::lunghezza_stazione_fuori_griglia, posizione);
 
-  R.marca = in_byte(campi_.leggi_numero(), "marca of a station");
-  R.byte_4 = in_byte(campi_.leggi_numero(), "byte_4 of a station");
-  R.byte_3 = in_byte(campi_.leggi_numero(), "byte_3 of a station");
-  R.intero_1 = in_int16(campi_.leggi_numero(), "intero_1 of a station");
-  R.intero_2 = in_int16(campi_.leggi_numero(), "intero_2 of a station");
-  R.byte_1 = in_byte(campi_.leggi_numero(), "byte_1 of a station");
-  R.intero_3 = in_int16(campi_.leggi_numero(), "intero_3 of a station");
-  R.intero_4 = in_int16(campi_.leggi_numero(), "intero_4 of a station");
-  R.intero_5 = in_int16(campi_.leggi_numero(), "intero_5 of a station");
-  R.byte_2 = in_byte(campi_.leggi_numero(), "byte_2 of a station");
+  R.marca = in_byte(campi_.leggi_numero(), "value 4 of a station line");
+  R.byte_4 = in_byte(campi_.leggi_numero(), "value 5 of a station line");
+  R.byte_3 = in_byte(campi_.leggi_numero(), "value 6 of a station line");
+  R.intero_1 = in_int16(campi_.leggi_numero(), "value 7 of a station line");
+  R.intero_2 = in_int16(campi_.leggi_numero(), "value 8 of a station line");
+  R.byte_1 = in_byte(campi_.leggi_numero(), "value 9 of a station line");
+  R.intero_3 = in_int16(campi_.leggi_numero(), "value 10 of a station line");
+  R.intero_4 = in_int16(campi_.leggi_numero(), "value 11 of a station line");
+  R.intero_5 = in_int16(campi_.leggi_numero(), "value 12 of a station line");
+  R.byte_2 = in_byte(campi_.leggi_numero(), "value 13 of a station line");
   const int64_t ore = campi_.leggi_numero();
   const int64_t minuti = campi_.leggi_numero();
   const int64_t secondi = campi_.leggi_numero();

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 
 // Second half of memorizza_dati: reads the train description, then checks the
 // kilometre-marking records. Throws errore_lettura on a failure of the reading.

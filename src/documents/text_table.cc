@@ -24,13 +24,13 @@ std::string tabella_testo::riempita(char c) const {
   return riga(celle);
 }
 
-std::string cella(std::string_view testo, int larghezza, int rientro) {
+std::string casella(std::string_view testo, int larghezza, int rientro) {
   const int occupati = rientro + static_cast<int>(testo.size());
   if (rientro < 0 || occupati > larghezza)
     throw std::logic_error("\"" + std::string(testo) + "\" does not fit its cell");
   return std::string(rientro, ' ') + std::string(testo) + std::string(larghezza - occupati, ' ');
 }
 
-std::string cella_a_destra(std::string_view testo, int larghezza, int margine) {
-  return cella(testo, larghezza, larghezza - margine - static_cast<int>(testo.size()));
+std::string casella_a_destra(std::string_view testo, int larghezza, int margine) {
+  return casella(testo, larghezza, larghezza - margine - static_cast<int>(testo.size()));
 }

@@ -29,7 +29,7 @@ class tabella_testo {
 
 // A cell `larghezza` wide holding `testo` after `rientro` blanks, padded with
 // blanks on the right. Throws std::logic_error when the text does not fit.
-std::string cella(std::string_view testo, int larghezza, int rientro);
+std::string casella(std::string_view testo, int larghezza, int rientro);
 
 // A cell `larghezza` wide holding `testo` with `margine` blanks after it.
-std::string cella_a_destra(std::string_view testo, int larghezza, int margine);
+std::string casella_a_destra(std::string_view testo, int larghezza, int margine);

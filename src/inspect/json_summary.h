@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 
 // The summary as one JSON object (pretty-printed, ending with a newline):
 // "route_length_m", "cells", "general" (records 81 to 86 and cell 1 by

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "inspect/formato.h"
+#include "inspect/printf_format.h"
 
 namespace {
 
@@ -17,13 +17,13 @@ std::string linea(const char* classe, double x1, double y1, double x2, double y2
 }
 
 // Picture layout in pixels.
-constexpr double kLarghezza = 1600;
-constexpr double kMargineSinistro = 80, kMargineDestro = 80;
-constexpr double kPiantaAlto = 60, kPiantaAltezza = 820;
-constexpr double kProfiloAlto = 980, kProfiloAltezza = 420;
-constexpr double kAltezza = 1560;
+constexpr double larghezza_pagina = 1600;
+constexpr double margine_sinistro = 80, margine_destro = 80;
+constexpr double pianta_alto = 60, pianta_altezza = 820;
+constexpr double profilo_alto = 980, profilo_altezza = 420;
+constexpr double altezza_pagina = 1560;
 
-const char* const kStile = R"(
+const char* const stile_svg = R"(
   text { font-family: 'DejaVu Sans', Arial, sans-serif; fill: #222; }
   .titolo { font-size: 22px; font-weight: bold; }
   .sottotitolo { font-size: 14px; fill: #555; }
@@ -96,8 +96,8 @@ class disegno {
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
         "viewBox=\"0 0 %.0f %.0f\">\n",
-        kLarghezza, kAltezza, kLarghezza, kAltezza);
-    out_ += "<style>" + std::string(kStile) + "</style>\n";
+        larghezza_pagina, altezza_pagina, larghezza_pagina, altezza_pagina);
+    out_ += "<style>" + std::string(stile_svg) + "</style>\n";
     out_ += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
     titolo();
     pianta();
@@ -117,8 +117,8 @@ class disegno {
   void titolo() {
     const voce_scenario& l = s_.tabella[voce::linea];
     const voce_scenario& t = s_.tabella[voce::treno];
-    testo(kMargineSinistro, 32, "titolo", "Line " + l.testo + "  \u2014  train " + t.testo);
-    testo(kMargineSinistro, 50, "sottotitolo",
+    testo(margine_sinistro, 32, "titolo", "Line " + l.testo + "  \u2014  train " + t.testo);
+    testo(margine_sinistro, 50, "sottotitolo",
           formato(
               "route %.1f km, %zu cells of 50 m, %zu stations, %zu sign boards, %zu point features",
               fine_percorso_ / 1000.0, s_.celle.size(), r_.stazioni.size(), r_.cartelli.size(),
@@ -173,8 +173,8 @@ class disegno {
   }
 
   void pianta() {
-    const double x0 = kMargineSinistro, y0 = kPiantaAlto + 20;
-    const double w = kLarghezza - kMargineSinistro - kMargineDestro, h = kPiantaAltezza - 20;
+    const double x0 = margine_sinistro, y0 = pianta_alto + 20;
+    const double w = larghezza_pagina - margine_sinistro - margine_destro, h = pianta_altezza - 20;
     out_ += "<g id=\"plan\">\n";
     const int32_t ultimo = ultimo_disegnato_;
     if (ultimo < 1) {
@@ -383,13 +383,13 @@ class disegno {
   // ---- Profile ----
 
   double px_km(double metri) const {
-    const double w = kLarghezza - kMargineSinistro - kMargineDestro;
-    return kMargineSinistro + metri / std::max<double>(fine_percorso_, 1) * w;
+    const double w = larghezza_pagina - margine_sinistro - margine_destro;
+    return margine_sinistro + metri / std::max<double>(fine_percorso_, 1) * w;
   }
 
   void profilo() {
-    const double x0 = kMargineSinistro, y0 = kProfiloAlto;
-    const double w = kLarghezza - kMargineSinistro - kMargineDestro, h = kProfiloAltezza;
+    const double x0 = margine_sinistro, y0 = profilo_alto;
+    const double w = larghezza_pagina - margine_sinistro - margine_destro, h = profilo_altezza;
     out_ += "<g id=\"profile\">\n";
     testo(x0, y0 - 42, "legenda",
           "Longitudinal profile: elevation from the gradients, speeds, tunnels, stations, signals");

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 
 // One SVG picture of the compiled line, two panels:
 // - the plan of the line drawing, scaled to fit and north up, with the

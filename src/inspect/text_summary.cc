@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "inspect/formato.h"
+#include "inspect/printf_format.h"
 
 namespace {
 

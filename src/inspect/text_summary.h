@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 
 // The readable summary of a compiled scenario: route, cells, the general
 // records 81 to 86 with their meanings, the stations, the sign boards, the

@@ -63,7 +63,7 @@ std::string messaggio_anomalia(const anomalia& a) {
       return "the end of the slowdown at " + p + " falls on a cell already taken";
     case codice_anomalia::approccio_su_cella_occupata:
       return "one of the four cells before the warning board of the slowdown at " + p +
-             " is taken (f_ta asks for them)";
+             " is taken (the fifth value of the slowdown line asks for them)";
     case codice_anomalia::indicatori_su_cella_occupata:
       return "the speed boards (\"indicatori_v\") at " + p + " fall on a cell already taken";
     case codice_anomalia::stazioni_troppo_vicine:

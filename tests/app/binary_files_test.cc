@@ -9,7 +9,7 @@
 
 namespace {
 
-const percorsi_binari kPercorsi = {"d/L_linea.dat", "d/L_T.sim", "d/L_T.dat"};
+const percorsi_binari percorsi_prova = {"d/L_linea.dat", "d/L_T.sim", "d/L_T.dat"};
 
 scenario_compilato compilato() {
   scenario_compilato c;
@@ -23,37 +23,37 @@ scenario_compilato compilato() {
 
 TEST(BinaryFiles, WritesTheThreeFiles) {
   memory_file_system fs;
-  fs.file[kPercorsi.tabella] = std::string(10000, 'x');  // an older, longer file
+  fs.file[percorsi_prova.tabella] = std::string(10000, 'x');  // an older, longer file
   const scenario_compilato c = compilato();
   std::string err;
-  ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
+  ASSERT_TRUE(scrivi_file_binari(fs, c, percorsi_prova, &err)) << err;
   EXPECT_EQ(fs.file.size(), 3u);
-  EXPECT_EQ(fs.file[kPercorsi.profilo_linea], codifica_profilo(c.profilo));
-  EXPECT_EQ(fs.file[kPercorsi.tabella], codifica_tabella(c.tabella));
-  EXPECT_EQ(fs.file[kPercorsi.celle], codifica_celle(c.celle));
-  EXPECT_EQ(fs.file[kPercorsi.celle].size(), 150u * 15);
+  EXPECT_EQ(fs.file[percorsi_prova.profilo_linea], codifica_profilo(c.profilo));
+  EXPECT_EQ(fs.file[percorsi_prova.tabella], codifica_tabella(c.tabella));
+  EXPECT_EQ(fs.file[percorsi_prova.celle], codifica_celle(c.celle));
+  EXPECT_EQ(fs.file[percorsi_prova.celle].size(), 150u * 15);
 }
 
 TEST(BinaryFiles, NoProfileFileWhenJIsZeroOrTheDrawingIsMissing) {
   memory_file_system fs;
-  fs.file[kPercorsi.profilo_linea] = "old";
+  fs.file[percorsi_prova.profilo_linea] = "old";
   scenario_compilato c = compilato();
   c.profilo = profilo_linea();
   std::string err;
-  ASSERT_TRUE(scrivi_file_binari(fs, c, kPercorsi, &err)) << err;
-  EXPECT_EQ(fs.file[kPercorsi.profilo_linea], "old");
-  EXPECT_TRUE(fs.esiste(kPercorsi.tabella));
-  EXPECT_TRUE(fs.esiste(kPercorsi.celle));
+  ASSERT_TRUE(scrivi_file_binari(fs, c, percorsi_prova, &err)) << err;
+  EXPECT_EQ(fs.file[percorsi_prova.profilo_linea], "old");
+  EXPECT_TRUE(fs.esiste(percorsi_prova.tabella));
+  EXPECT_TRUE(fs.esiste(percorsi_prova.celle));
 }
 
 TEST(BinaryFiles, StopsAtTheFirstFailedWrite) {
   memory_file_system fs;
-  fs.fallisce_scrittura.insert(kPercorsi.tabella);
+  fs.fallisce_scrittura.insert(percorsi_prova.tabella);
   std::string err;
-  EXPECT_FALSE(scrivi_file_binari(fs, compilato(), kPercorsi, &err));
+  EXPECT_FALSE(scrivi_file_binari(fs, compilato(), percorsi_prova, &err));
   EXPECT_EQ(err, "d/L_T.sim: No space left on device");
-  EXPECT_TRUE(fs.esiste(kPercorsi.profilo_linea));
-  EXPECT_FALSE(fs.esiste(kPercorsi.celle));
+  EXPECT_TRUE(fs.esiste(percorsi_prova.profilo_linea));
+  EXPECT_FALSE(fs.esiste(percorsi_prova.celle));
 }
 
 TEST(BinaryFiles, TextTooLongFailsNamingTheFile) {
@@ -61,10 +61,10 @@ TEST(BinaryFiles, TextTooLongFailsNamingTheFile) {
   scenario_compilato c = compilato();
   c.tabella[80].testo = std::string(70000, 'a');
   std::string err;
-  EXPECT_FALSE(scrivi_file_binari(fs, c, kPercorsi, &err));
+  EXPECT_FALSE(scrivi_file_binari(fs, c, percorsi_prova, &err));
   EXPECT_EQ(err.rfind("d/L_T.sim: ", 0), 0u) << err;
-  EXPECT_FALSE(fs.esiste(kPercorsi.tabella));
-  EXPECT_FALSE(fs.esiste(kPercorsi.celle));
+  EXPECT_FALSE(fs.esiste(percorsi_prova.tabella));
+  EXPECT_FALSE(fs.esiste(percorsi_prova.celle));
 }
 
 TEST(BinaryFiles, NothingWrittenWithoutCells) {
@@ -72,7 +72,7 @@ TEST(BinaryFiles, NothingWrittenWithoutCells) {
   scenario_compilato c = compilato();
   c.celle.clear();
   std::string err;
-  EXPECT_FALSE(scrivi_file_binari(fs, c, kPercorsi, &err));
+  EXPECT_FALSE(scrivi_file_binari(fs, c, percorsi_prova, &err));
   EXPECT_FALSE(err.empty());
   EXPECT_TRUE(fs.file.empty());
 }

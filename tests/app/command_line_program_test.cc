@@ -22,8 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using json = nlohmann::json;
 
-const std::string kLineaBase = "Verona _Firenze  _linea.txt";
-const std::string kTrenoBase = "Verona _Firenze  _ EC 85-.txt";
+const std::string linea_base = "Verona _Firenze  _linea.txt";
+const std::string treno_base = "Verona _Firenze  _ EC 85-.txt";
 
 std::string tra_apici(const std::string& testo) {
   std::string r = "'";
@@ -86,7 +86,7 @@ stato_compilazione stato_atteso(const std::string& linea, const std::string& tre
   return c.stato;
 }
 
-const char* const kSegnale3500 = "segnale,    3500,   2, 4, 0,  0, 0,    0,  0,0,0, 0";
+const char* const segnale_a_3500 = "segnale,    3500,   2, 4, 0,  0, 0,    0,  0,0,0, 0";
 
 // One edit of a built-in description, the anomaly it must raise on the edited
 // line (`dopo` lines further on: the completion's anomalies point at the
@@ -102,7 +102,7 @@ struct caso {
 };
 
 std::vector<caso> casi() {
-  const std::string s = kSegnale3500;
+  const std::string s = segnale_a_3500;
   return {
       {"route too long", true, "lunghezza percorso,    219000", "lunghezza percorso, 2000000", 1, 1},
       {"repetition start", true, "codici,    3500", "codici,    3510", 3, 1},
@@ -147,12 +147,12 @@ TEST(CommandLineProgram, ExportedSourcesCompileToTheBuiltInRunsFiles) {
   ASSERT_EQ(a.esegui({"export-sources", "--output-dir", "src"}), 4);  // no such directory yet
   fs::create_directories(a.dir.percorso("src"));
   ASSERT_EQ(a.esegui({"export-sources", "--output-dir", "src"}), 0) << a.err;
-  EXPECT_EQ(a.out, "'src/" + kLineaBase + "'\n'src/" + kTrenoBase + "'\n");
+  EXPECT_EQ(a.out, "'src/" + linea_base + "'\n'src/" + treno_base + "'\n");
   EXPECT_EQ(a.dir.voci(), (std::vector<std::string>{"out", "ref", "src"}));
-  const std::string linea = a.leggi("src/" + kLineaBase);
-  const std::string treno = a.leggi("src/" + kTrenoBase);
+  const std::string linea = a.leggi("src/" + linea_base);
+  const std::string treno = a.leggi("src/" + treno_base);
 
-  ASSERT_EQ(a.esegui({"compile", "src/" + kLineaBase, "src/" + kTrenoBase, "--output-dir", "out",
+  ASSERT_EQ(a.esegui({"compile", "src/" + linea_base, "src/" + treno_base, "--output-dir", "out",
                       "--json"}),
             0)
       << a.err;
@@ -167,8 +167,8 @@ TEST(CommandLineProgram, ExportedSourcesCompileToTheBuiltInRunsFiles) {
   EXPECT_EQ(j["written"], json({"out/" + binari[0], "out/" + binari[1], "out/" + binari[2]}));
   for (const std::string& nome : binari)
     EXPECT_TRUE(a.leggi("out/" + nome) == a.leggi("ref/" + nome)) << nome;
-  EXPECT_EQ(a.leggi("src/" + kLineaBase), linea);
-  EXPECT_EQ(a.leggi("src/" + kTrenoBase), treno);
+  EXPECT_EQ(a.leggi("src/" + linea_base), linea);
+  EXPECT_EQ(a.leggi("src/" + treno_base), treno);
 }
 
 TEST(CommandLineProgram, CraftedSourcesReportTheCompileStatusAndTheOffendingLine) {
@@ -219,7 +219,7 @@ TEST(CommandLineProgram, AFatalErrorWritesNoBinaryFile) {
     autore a;
     int riga = 0;
     a.scrivi("l.txt", testo_windows1252(righe_descrizione_linea()));
-    a.scrivi("t.txt", modificata(righe_descrizione_treno(), kSegnale3500, segnale, &riga));
+    a.scrivi("t.txt", modificata(righe_descrizione_treno(), segnale_a_3500, segnale, &riga));
     EXPECT_EQ(a.esegui({"compile", "l.txt", "t.txt", "--json"}), 3);
     EXPECT_EQ(json::parse(a.out)["fatal"], numero);
     EXPECT_EQ(json::parse(a.out)["written"], json::array());

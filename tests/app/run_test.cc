@@ -11,8 +11,8 @@
 
 namespace {
 
-const std::string kLinea = "Verona _Firenze  ";
-const std::string kTreno = " EC 85";
+const std::string linea = "Verona _Firenze  ";
+const std::string treno = " EC 85";
 
 // Records, in one list, what the run showed and wrote, in order.
 struct registro {
@@ -48,7 +48,7 @@ struct run_fixture : ::testing::Test {
   std::ostringstream diagnostica;
   ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
 
-  std::string percorso(file_scenario f) { return percorso_file("/prog", kLinea, kTreno, f); }
+  std::string percorso(file_scenario f) { return percorso_file("/prog", linea, treno, f); }
 };
 
 }  // namespace
@@ -97,7 +97,7 @@ struct edited_run : ::testing::Test {
   registro log;
   recording_interface ui{log};
   std::ostringstream diagnostica;
-  std::string percorso(file_scenario f) { return percorso_file("/prog", kLinea, kTreno, f); }
+  std::string percorso(file_scenario f) { return percorso_file("/prog", linea, treno, f); }
   bool binari_scritti(const memory_file_system& fs) {
     return fs.file.count(percorso(file_scenario::tabella)) ||
            fs.file.count(percorso(file_scenario::celle)) ||

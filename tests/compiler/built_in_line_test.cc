@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
 #include "sources/line_description.h"
 #include "textio/text_writer.h"
 

@@ -2,7 +2,7 @@
 // by memorizza_dati: the train half on top of the line half.
 #include <gtest/gtest.h>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
 
 namespace {
 

@@ -15,13 +15,13 @@ const std::vector<std::string>& note() {
 
 const std::string& riga(int n) { return note().at(n - 1); }
 
-const int kLunghezze[] = {25, 0, 296, 190, 0, 27, 0, 138, 0, 14, 0, 164, 168, 72, 0, 58, 0, 50, 2};
+const int lunghezze[] = {25, 0, 296, 190, 0, 27, 0, 138, 0, 14, 0, 164, 168, 72, 0, 58, 0, 50, 2};
 
 }  // namespace
 
 TEST(Notes, NineteenLinesEachWrittenWhole) {
   ASSERT_EQ(note().size(), 19u);
-  for (int n = 1; n <= 19; ++n) EXPECT_EQ(caratteri(riga(n)), kLunghezze[n - 1]) << "line " << n;
+  for (int n = 1; n <= 19; ++n) EXPECT_EQ(caratteri(riga(n)), lunghezze[n - 1]) << "line " << n;
 }
 
 TEST(Notes, BlanksThatAreEasyToLose) {
@@ -45,7 +45,7 @@ TEST(Notes, ContactLineIsFiftyCharactersWithAnExampleAddress) {
 TEST(Notes, Windows1252BytesWithCrLfAfterEveryLine) {
   const std::string byte = testo_windows1252(note());
   int attesi = 0;
-  for (int n : kLunghezze) attesi += n + 2;
+  for (int n : lunghezze) attesi += n + 2;
   EXPECT_EQ(byte.size(), static_cast<size_t>(attesi));
   EXPECT_TRUE(byte.starts_with("Tratto Verona - Bologna :\r\n\r\nIl doppio binario \xE8 tra"));
   EXPECT_TRUE(byte.ends_with(".org\r\n  \r\n"));

@@ -14,9 +14,9 @@ const std::vector<std::string>& ordine() {
 
 const std::string& riga(int n) { return ordine().at(n - 1); }
 
-const std::string kRigaVuota =
+const std::string riga_vuota =
     " |   |                            |            |          |         |            |";
-const std::string kFiletto =
+const std::string filetto =
     " |___|____________________________|____________|__________|_________|____________|";
 
 }  // namespace
@@ -55,16 +55,16 @@ TEST(SlowdownOrder, HeadingAndTableHead) {
   EXPECT_EQ(riga(9), " |   |                            |Inizio dopo |          |         |            |");
   EXPECT_EQ(riga(10), " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|");
   EXPECT_EQ(riga(11), " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |");
-  EXPECT_EQ(riga(12), kFiletto);
+  EXPECT_EQ(riga(12), filetto);
 }
 
 TEST(SlowdownOrder, TwoEntriesBetweenBlankRowsAndTheClosingRule) {
   ASSERT_EQ(ordine().size(), 46u);
-  EXPECT_EQ(riga(13), kRigaVuota);
+  EXPECT_EQ(riga(13), riga_vuota);
   EXPECT_EQ(riga(14), " | 1 | S.GIOVANNI - TAVARNELLE    | 97.000     |   40     |  400    |            |");
   EXPECT_EQ(riga(15), " | 2 | PRATO - CALENZANO          | 10.000     |   50     |  500    |            |");
-  for (int n = 16; n <= 38; ++n) EXPECT_EQ(riga(n), kRigaVuota) << "line " << n;
-  EXPECT_EQ(riga(39), kFiletto);
+  for (int n = 16; n <= 38; ++n) EXPECT_EQ(riga(n), riga_vuota) << "line " << n;
+  EXPECT_EQ(riga(39), filetto);
 }
 
 TEST(SlowdownOrder, LegendKeepsTheOrderABDC) {

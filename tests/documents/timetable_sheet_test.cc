@@ -13,13 +13,13 @@ const std::vector<std::string>& scheda() {
 
 const std::string& riga(int n) { return scheda().at(n - 1); }
 
-const std::string kRigaVuota =
+const std::string riga_vuota =
     " |     |     |          |     |                            |                |     |";
-const std::string kFiletto =
+const std::string filetto =
     " |_____|_____|__________|_____|____________________________|________________|_____|";
-const std::string kDestinazione =
+const std::string riga_destinazione =
     " |___________________|                    a: FIRENZE S.M.N.        |     130%     |";
-const std::string kValoriClasse = " |        EC         |              |      780T         |";
+const std::string riga_valori_classe = " |        EC         |              |      780T         |";
 
 std::vector<std::string> testata(const std::string& titolo, const std::string& treno,
                                  const std::string& destinazione,
@@ -38,12 +38,12 @@ std::vector<std::string> testata(const std::string& titolo, const std::string& t
       "  ________________________________________________________________________________",
       " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |",
       " | Lim.|Marc.|          |  Rs |                            |                |     |",
-      kFiletto,
+      filetto,
   };
 }
 
 // The running tables, column heads to closing rule, of the four pages.
-const int kTabelle[][2] = {{14, 48}, {65, 99}, {115, 149}, {165, 199}};
+const int tabelle[][2] = {{14, 48}, {65, 99}, {115, 149}, {165, 199}};
 
 }  // namespace
 
@@ -51,7 +51,7 @@ TEST(TimetableSheet, TwoHundredLinesFromTwoEmptyLinesToTheLastRule) {
   ASSERT_EQ(scheda().size(), 200u);
   EXPECT_EQ(riga(1), "");
   EXPECT_EQ(riga(2), "");
-  EXPECT_EQ(riga(199), kFiletto);
+  EXPECT_EQ(riga(199), filetto);
   EXPECT_EQ(riga(200), "");
 }
 
@@ -60,15 +60,15 @@ TEST(TimetableSheet, PageHeadsDifferInTitleTrainAndPage4Placeholders) {
   EXPECT_EQ(righe_da_a(scheda(), 3, 16),
             testata(" |                   |                    SCHEDA 1/4               |              |",
                     " |   TRENO n. 85     |                   da: VERONA P.N.           |    V200 C    |",
-                    kDestinazione, kValoriClasse));
+                    riga_destinazione, riga_valori_classe));
   EXPECT_EQ(righe_da_a(scheda(), 54, 67),
             testata(" |                   |                    SCHEDA 2/4               |              |",
                     " |   TRENO n.EC 85   |                   da: VERONA P. N.          |    V200 C    |",
-                    kDestinazione, kValoriClasse));
+                    riga_destinazione, riga_valori_classe));
   EXPECT_EQ(righe_da_a(scheda(), 104, 117),
             testata(" |                   |                    SCHEDA 3/4               |              |",
                     " |   TRENO n.EC 85   |                   da: VERONA P.N.           |    V200 C    |",
-                    kDestinazione, kValoriClasse));
+                    riga_destinazione, riga_valori_classe));
   EXPECT_EQ(righe_da_a(scheda(), 154, 167),
             testata(" |                   |                    SCHEDA 4/4               |              |",
                     " |   TRENO n.xxxxx   |                   da: xxxxxx                |    Vxxx C    |",
@@ -106,15 +106,15 @@ TEST(TimetableSheet, EmptyRowsAndRulesWhereTheTablesPause) {
   std::vector<int> vuote = {17, 68, 118, 127};
   for (int n = 129; n <= 148; ++n) vuote.push_back(n);
   for (int n = 168; n <= 198; ++n) vuote.push_back(n);
-  for (int n : vuote) EXPECT_EQ(riga(n), kRigaVuota) << "line " << n;
-  for (int n : {16, 48, 67, 99, 117, 149, 167, 199}) EXPECT_EQ(riga(n), kFiletto) << "line " << n;
+  for (int n : vuote) EXPECT_EQ(riga(n), riga_vuota) << "line " << n;
+  for (int n : {16, 48, 67, 99, 117, 149, 167, 199}) EXPECT_EQ(riga(n), filetto) << "line " << n;
 }
 
 TEST(TimetableSheet, TableLinesAre83WideWithBarsInTheSameColumns) {
   ASSERT_EQ(scheda().size(), 200u);
   const std::vector<int> barre = {2, 8, 14, 25, 31, 60, 77, 83};
   const std::vector<int> senza_rec(barre.begin(), barre.end() - 1);
-  for (const auto& [da, a] : kTabelle) {
+  for (const auto& [da, a] : tabelle) {
     for (int n = da; n <= a; ++n) {
       const bool calenzano = n == 120;  // printed without its Rec cell
       EXPECT_EQ(riga(n).size(), calenzano ? 77u : 83u) << "line " << n;

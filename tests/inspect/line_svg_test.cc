@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "inspect/scenario_integrato.h"
+#include "inspect/built_in_scenario.h"
 #include "inspect/xml_check.h"
 
 namespace {

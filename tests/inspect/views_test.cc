@@ -5,7 +5,7 @@
 
 #include "inspect/cell_csv.h"
 #include "inspect/json_summary.h"
-#include "inspect/scenario_integrato.h"
+#include "inspect/built_in_scenario.h"
 #include "inspect/text_summary.h"
 
 // The text, JSON and CSV views of the built-in scenario.

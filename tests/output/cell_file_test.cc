@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
 
 namespace {
 

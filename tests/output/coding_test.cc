@@ -5,7 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "sources/rilettura.h"
+#include "sources/reread.h"
 
 namespace {
 

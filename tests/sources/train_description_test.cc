@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "sources/rilettura.h"
+#include "sources/reread.h"
 
 namespace {
 

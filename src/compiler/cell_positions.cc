@@ -1,8 +1,9 @@
-#include "compiler/posizioni.h"
+#include "compiler/cell_positions.h"
 
 #include <string>
 
-#include "compiler/numeri.h"
+#include "compiler/narrowing.h"
+#include "model/rounding.h"
 
 int64_t cella_di_profilo(int64_t p) { return dividi_arrotondando(p, lunghezza_cella); }
 

@@ -1,4 +1,4 @@
-#include "compiler/numeri.h"
+#include "compiler/narrowing.h"
 
 #include <gtest/gtest.h>
 

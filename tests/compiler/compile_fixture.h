@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "compiler/line_reader.h"
 #include "compiler/memorizza_dati.h"
 #include "sources/line_description.h"

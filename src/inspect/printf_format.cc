@@ -1,4 +1,4 @@
-#include "inspect/formato.h"
+#include "inspect/printf_format.h"
 
 #include <cstdarg>
 #include <cstdio>

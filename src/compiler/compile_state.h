@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/compiled_scenario.h"
-#include "model/stato_compilazione.h"
+#include "model/compile_status.h"
 
 // Everything one compile owns: the two names, the scenario it builds, the
 // compile status and the working values that the readers' halves share.

@@ -1,4 +1,4 @@
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,7 +24,7 @@ std::string testo_voce(const tabella_scenario& t, int r) {
   return t[static_cast<size_t>(r)].testo;
 }
 
-void segnale(const cella& c, caratteristica* f) {
+void descrivi_segnale(const cella& c, caratteristica* f) {
   const int rapp = c.dato_4 / 10, coppia = c.dato_4 % 10;
   const int sx = coppia / 3, dx = coppia % 3;
   const int s1 = c.dato_1 / 10, s2 = c.dato_2 / 10, s3 = c.dato_3 / 10;
@@ -41,7 +41,7 @@ void segnale(const cella& c, caratteristica* f) {
   if (c.tempo != 0) f->descrizione += ", time " + std::to_string(c.tempo);
 }
 
-void rallentamento(const cella& c, const char* genere, bool con_f_tt, caratteristica* f) {
+void descrivi_rallentamento(const cella& c, const char* genere, bool con_f_tt, caratteristica* f) {
   f->genere = genere;
   f->valori = {{"speed_kmh", c.dato_1}, {"d_v", c.dato_2}};
   f->descrizione = std::to_string(c.dato_1) + " km/h";
@@ -52,7 +52,7 @@ void rallentamento(const cella& c, const char* genere, bool con_f_tt, caratteris
   }
 }
 
-void indicatori(const cella& c, caratteristica* f) {
+void descrivi_indicatori(const cella& c, caratteristica* f) {
   const auto [a1, a2] = velocita_cartello(c.dato_1);
   const auto [b1, b2] = velocita_cartello(c.dato_2);
   const auto [c1, c2] = velocita_cartello(c.dato_3);
@@ -77,16 +77,16 @@ caratteristica descrivi(const tabella_scenario& t, size_t k, const cella& c) {
   f.tipo = c.tipo_cella;
   f.posizione = posizione_caratteristica(k, c.tipo_cella);
   switch (c.tipo_cella) {
-    case tipo::segnale: segnale(c, &f); break;
-    case tipo::fine_rallentamento: rallentamento(c, "slowdown end", true, &f); break;
-    case tipo::inizio_rallentamento: rallentamento(c, "slowdown start", true, &f); break;
-    case tipo::avviso_rallentamento: rallentamento(c, "slowdown warning board", false, &f); break;
+    case tipo::segnale: descrivi_segnale(c, &f); break;
+    case tipo::fine_rallentamento: descrivi_rallentamento(c, "slowdown end", true, &f); break;
+    case tipo::inizio_rallentamento: descrivi_rallentamento(c, "slowdown start", true, &f); break;
+    case tipo::avviso_rallentamento: descrivi_rallentamento(c, "slowdown warning board", false, &f); break;
     case tipo::approccio_avviso:
       f.genere = "warning board approach";
       f.valori = {{"sequence", c.dato_1}};
       f.descrizione = "cell " + std::to_string(c.dato_1) + " before the board";
       break;
-    case tipo::indicatori_v_max: indicatori(c, &f); break;
+    case tipo::indicatori_v_max: descrivi_indicatori(c, &f); break;
     case tipo::fermata:
       f.genere = "station stop";
       f.valori = {{"record", c.dato_1}};

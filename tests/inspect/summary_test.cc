@@ -1,10 +1,10 @@
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "inspect/scenario_integrato.h"
+#include "inspect/built_in_scenario.h"
 
 // The built-in scenario read back from its files: what the compile is known
 // to produce, in the summary's terms.
