@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/inspect_mode.h"
+#include "app/status.h"
 
 // What the command line asks for.
 enum class modo_programma {
@@ -31,9 +32,6 @@ struct opzioni_programma {
   opzioni_inspect ispezione;
   int esito = 0;  // for modo_programma::esci: the exit status
 };
-
-// Exit status of a command line the program does not understand.
-inline constexpr int esito_uso = 2;
 
 // Parses argv (argv[0] is the program). --help and --version are
 // written to out (status 0); a usage error is explained on err (status 2).

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr const char* prefisso = "compila_scenario: ";
-
 // Without a directory the files go to the current one under their bare names.
 std::string percorso(const std::optional<std::string>& directory, const nomi_scenario& nomi,
                      file_scenario quale) {
@@ -140,10 +138,7 @@ class compilazione_autore {
 
 int esegui_compila(const opzioni_compilazione& o, const std::optional<std::string>& directory,
                    file_system& fs, std::ostream& out, std::ostream& err) {
-  if (directory && !fs.e_directory(*directory)) {
-    err << prefisso << "output directory " << *directory << " does not exist\n";
-    return esito_errore_file;
-  }
+  if (!directory_uscita_esiste(fs, directory, err)) return esito_errore_file;
   sorgenti_lette sorgenti;
   if (!leggi_sorgenti(o, fs, &sorgenti, err)) return esito_errore_file;
   compilazione_autore compilazione(o, directory, fs, sorgenti, err);

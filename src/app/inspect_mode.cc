@@ -24,7 +24,7 @@ class ispezione {
 
   int esegui() {
     if (!o_.directory.empty() && !fs_.e_directory(o_.directory)) {
-      err_ << "compila_scenario: directory " << o_.directory << " does not exist\n";
+      err_ << prefisso << "directory " << o_.directory << " does not exist\n";
       return esito_errore_file;
     }
     if (uscita_su_ingresso()) return esito_uso;
@@ -49,11 +49,11 @@ class ispezione {
     const std::string p = percorso(quale);
     std::string byte, motivo;
     if (!fs_.leggi(p, &byte, &motivo)) {
-      err_ << "compila_scenario: cannot read " << motivo << "\n";
+      err_ << prefisso << "cannot read " << motivo << "\n";
       return false;
     }
     if (!decodifica(byte, dove, &motivo)) {
-      err_ << "compila_scenario: " << p << " is not " << genere << ": " << motivo << "\n";
+      err_ << prefisso << p << " is not " << genere << ": " << motivo << "\n";
       return false;
     }
     return true;
@@ -67,7 +67,7 @@ class ispezione {
       for (file_scenario f :
            {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
         if (!fs_.stesso_file(*uscita, percorso(f))) continue;
-        err_ << "compila_scenario: " << *uscita
+        err_ << prefisso << *uscita
              << " is one of the files inspected; choose another name\n";
         return true;
       }
@@ -93,14 +93,14 @@ class ispezione {
                                 percorso(file_scenario::tabella), percorso(file_scenario::celle)},
                            &motivo))
       return true;
-    err_ << "compila_scenario: " << motivo << "\n";
+    err_ << prefisso << motivo << "\n";
     return false;
   }
 
   bool scrivi(const std::string& p, const std::string& contenuto) {
     std::string motivo;
     if (fs_.sostituisci(p, contenuto, &motivo)) return true;
-    err_ << "compila_scenario: cannot write " << motivo << "\n";
+    err_ << prefisso << "cannot write " << motivo << "\n";
     return false;
   }
 

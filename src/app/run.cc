@@ -67,7 +67,7 @@ class esecuzione {
       return esito_errore_fatale;
     }
     if (!esito.celle_create) {
-      amb_.diagnostica << "compila_scenario: the line description stopped before its route "
+      amb_.diagnostica << prefisso << "the line description stopped before its route "
                           "length (anomaly "
                        << c.stato.codice_errore << "); no binary file written\n";
       return esito_anomalia;
@@ -77,7 +77,7 @@ class esecuzione {
                                  percorso(file_scenario::celle)};
     if (!scrivi_file_binari(amb_.fs, c, binari, &errore_)) return fallito();
     if (c.stato.codice_errore != 0) {
-      amb_.diagnostica << "compila_scenario: anomaly " << c.stato.codice_errore << " at "
+      amb_.diagnostica << prefisso << "anomaly " << c.stato.codice_errore << " at "
                        << c.stato.posizione_errore << " m\n";
       return esito_anomalia;
     }
@@ -96,7 +96,7 @@ class esecuzione {
   // The sources are the run's intermediates: a failed run does not leave
   // them behind either.
   int fallito(const std::string& messaggio) {
-    amb_.diagnostica << "compila_scenario: " << messaggio << "\n";
+    amb_.diagnostica << prefisso << messaggio << "\n";
     elimina(percorso(file_scenario::descrizione_linea));
     elimina(percorso(file_scenario::descrizione_treno));
     return esito_errore_file;

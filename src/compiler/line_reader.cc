@@ -4,9 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/cell_positions.h"
 #include "compiler/curve_plan.h"
 #include "compiler/source_error.h"
 #include "compiler/gradient_placement.h"
+#include "compiler/keywords.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
 #include "compiler/narrowing.h"
@@ -17,21 +19,6 @@
 
 namespace {
 
-// Keyword tests are substring tests on the keyword field's bytes, either
-// character for character or with both sides in ASCII lower case.
-bool contiene(std::string_view campo, std::string_view parola) {
-  return campo.find(parola) != std::string_view::npos;
-}
-
-char minuscola(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
-
-bool contiene_ci(std::string_view campo, std::string_view parola) {
-  std::string a(campo), b(parola);
-  for (char& ch : a) ch = minuscola(ch);
-  for (char& ch : b) ch = minuscola(ch);
-  return contiene(a, b);
-}
-
 // A header ends the general section, unless the field is a comment.
 bool chiude_sezione(std::string_view campo) {
   size_t primo = campo.find_first_not_of(' ');
@@ -40,7 +27,7 @@ bool chiude_sezione(std::string_view campo) {
 }
 
 inline constexpr int salti_commento_generale = 10;
-inline constexpr int32_t margine_percorso = 100;  // a feature must lie this far inside the cells
+inline constexpr int salti_commento_voci = 2;
 
 struct classe_curva {
   const char* cifra;
@@ -50,12 +37,8 @@ inline constexpr classe_curva classi_curva[] = {
     {"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004}, {"4", 0.001}, {"5", 0.002}, {"6", 0.003},
 };
 
-// What a line of the file leaves the reader to do next.
-enum class esito {
-  continua,
-  fine_file,  // as if the file had ended: also a feature outside the cells
-  interrotta  // a fault: the reading stops and the train half does not run
-};
+// An interrupted line description also keeps the train half from running.
+using esito = esito_voce;
 
 class lettura_linea {
  public:
@@ -104,7 +87,7 @@ class lettura_linea {
       for (int i = 0; i < salti_commento_generale && contiene(campo_, "-"); ++i) leggi_chiave();
       riga_voce_ = r_.riga();
       if (voci_generali() == esito::interrotta) return esito::interrotta;
-      if (chiude_sezione(campo_)) return esito::continua;
+      if (chiude_sezione(campo_)) return esito::prosegui;
     }
   }
 
@@ -118,7 +101,7 @@ class lettura_linea {
     if (contiene(campo_, "sfondo") && contiene(campo_, "due")) c_.tabella[voce::linea].valore_3 = r_.leggi_numero();
     if (contiene(campo_, "sfondo") && contiene(campo_, "tre")) c_.tabella[voce::linea].valore_2 = r_.leggi_numero();
     if (contiene(campo_, "segnali") && contiene(campo_, "ripetizione")) return ripetizione_segnali();
-    return esito::continua;
+    return esito::prosegui;
   }
 
   // Creates the cells, and the drawing when it is asked for, from the route
@@ -134,7 +117,7 @@ class lettura_linea {
     c_.celle.assign(static_cast<size_t>(numero_celle_percorso(lunghezza)), cella{});
     const auto n = static_cast<int32_t>(ultimo_metro_percorso(lunghezza));
     c_.profilo = c_.j != 0 ? profilo_linea(n) : profilo_linea();
-    return esito::continua;
+    return esito::prosegui;
   }
 
   void progressiva(int indice) {
@@ -159,32 +142,27 @@ class lettura_linea {
     }
     v.valore_3 = contiene(campo_, "4") ? 4 : 9;
     if (v.valore_2 == 0) v.valore_3 = 0;
-    return esito::continua;
+    return esito::prosegui;
   }
 
   esito caratteristiche() {
     for (;;) {
       if (r_.fine()) return esito::fine_file;
-      leggi_chiave();
-      if (r_.fine()) return esito::fine_file;
-      for (int i = 0; i < 2 && contiene(campo_, "-"); ++i) {
-        leggi_chiave();
-        if (r_.fine()) return esito::fine_file;
-      }
+      if (!leggi_parola_chiave(r_, salti_commento_voci, &campo_)) return esito::fine_file;
       riga_voce_ = r_.riga();
       esito e = una_caratteristica();
-      if (e != esito::continua) return e;
+      if (e != esito::prosegui) return e;
     }
   }
 
   // Every test that holds reads its own values and acts, in this order.
   esito una_caratteristica() {
-    esito e = esito::continua;
+    esito e = esito::prosegui;
     if (contiene_ci(campo_, "pendenza")) e = leggi_pendenza();
-    if (e == esito::continua && c_.j != 0 && contiene_ci(campo_, "curva")) e = leggi_curva();
-    if (e == esito::continua && contiene_ci(campo_, "montagna")) e = leggi_montagna();
-    if (e == esito::continua && contiene_ci(campo_, "indicatori_v")) e = leggi_indicatori();
-    if (e == esito::continua && contiene_ci(campo_, "indicat") && contiene_ci(campo_, "cartello"))
+    if (e == esito::prosegui && c_.j != 0 && contiene_ci(campo_, "curva")) e = leggi_curva();
+    if (e == esito::prosegui && contiene_ci(campo_, "montagna")) e = leggi_montagna();
+    if (e == esito::prosegui && contiene_ci(campo_, "indicatori_v")) e = leggi_indicatori();
+    if (e == esito::prosegui && contiene_ci(campo_, "indicat") && contiene_ci(campo_, "cartello"))
       e = leggi_cartello();
     return e;
   }
@@ -194,7 +172,7 @@ class lettura_linea {
     int32_t g = r_.leggi_numero();
     if (!nel_percorso(p)) return esito::fine_file;
     posa_pendenza(c_.celle, pendenze_, p, g);
-    return esito::continua;
+    return esito::prosegui;
   }
 
   esito leggi_curva() {
@@ -217,7 +195,7 @@ class lettura_linea {
       ferma(codice_anomalia::curva_non_disegnabile);
       return esito::interrotta;
     }
-    return esito::continua;
+    return esito::prosegui;
   }
 
   esito leggi_montagna() {
@@ -226,7 +204,7 @@ class lettura_linea {
     int32_t tipo_tratto = r_.leggi_numero();
     if (!nel_percorso(inizio)) return esito::fine_file;
     memo_montagna(c_, inizio, fine, tipo_tratto);
-    return esito::continua;
+    return esito::prosegui;
   }
 
   esito leggi_indicatori() {
@@ -239,7 +217,7 @@ class lettura_linea {
       ferma(codice_anomalia::indicatori_su_cella_occupata, b.posizione);
       return esito::interrotta;
     }
-    return esito::continua;
+    return esito::prosegui;
   }
 
   esito leggi_cartello() {
@@ -250,13 +228,12 @@ class lettura_linea {
       ferma(codice_anomalia::cartello_su_cella_occupata, p);
       return esito::interrotta;
     }
-    return esito::continua;
+    return esito::prosegui;
   }
 
-  // A feature passes when (p + 100) / 50 does not exceed the last cell index;
-  // one that does not ends the features as if the file had ended.
+  // A feature beyond the cells ends the features as if the file had ended.
   bool nel_percorso(int32_t p) {
-    if (int64_t{p} + margine_percorso <= int64_t{lunghezza_cella} * c_.ultima_cella()) return true;
+    if (!oltre_le_celle(p, margine_voce, c_.ultima_cella())) return true;
     c_.stato.registra(codice_anomalia::oltre_le_celle, p, origine_anomalia::descrizione_linea, riga_voce_);
     return false;
   }

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/keywords.h"
 #include "compiler/source_error.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
@@ -19,19 +20,35 @@ constexpr int64_t distanza_minima_stazioni = 350;
 // Kinds from this one on are not stopped at and mark no cell.
 constexpr uint8_t primo_tipo_senza_fermata = 25;
 
-std::string minuscolo(std::string testo) {
-  for (char& ch : testo)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  return testo;
-}
+constexpr int salti_commento = 2;
 
-bool contiene(std::string_view testo, std::string_view parola) {
-  return testo.find(parola) != std::string_view::npos;
+// A station's extent: kinds 5 and 6 end 150 m past their position, kinds 7
+// and 8 reach one length past it, the others are centred on it and
+// lengthened by 50 m when byte_3 asks. Short stations and the first one keep
+// no byte_4; the first keeps no byte_3 either (after its extent, which byte_3
+// may already have lengthened).
+void estendi_stazione(voce_scenario& R, int32_t posizione, int64_t lunghezza, bool prima) {
+  if (R.tipo == 5 || R.tipo == 6) {
+    R.valore_1 = in_int32(posizione - lunghezza, "start of a station");
+    R.valore_2 = in_int32(posizione + int64_t{150}, "end of a station");
+    R.byte_3 = 0;
+  } else if (R.tipo == 7 || R.tipo == 8) {
+    R.valore_1 = in_int32(posizione - lunghezza, "start of a station");
+    R.valore_2 = in_int32(posizione + lunghezza, "end of a station");
+    R.byte_3 = 0;
+  } else {
+    R.valore_1 = in_int32(dividi_arrotondando(2 * int64_t{posizione} - lunghezza, 2),
+                          "start of a station");
+    R.valore_2 = in_int32(dividi_arrotondando(2 * int64_t{posizione} + lunghezza, 2) +
+                              (R.byte_3 != 0 ? 50 : 0),
+                          "end of a station");
+  }
+  if (lunghezza < 600) R.byte_4 = 0;
+  if (prima) {
+    R.byte_3 = 0;
+    R.byte_4 = 0;
+  }
 }
-
-// How a step ends: reading goes on, the rest of the file is skipped (fault
-// 15, the profiles are still completed), or reading stops at once.
-enum class esito { prosegui, fine_file, interrotta };
 
 class lettore_treno {
  public:
@@ -40,7 +57,7 @@ class lettore_treno {
 
   void leggi() {
     salta_fino_a_generale();
-    if (leggi_righe() == esito::interrotta) return;
+    if (leggi_righe() == esito_voce::interrotta) return;
     completa_profilo(cursore_velocita_, [&](cella& k) { k.limite = limite(velocita_precedente_); });
     completa_profilo(cursore_aderenza_, [&](cella& k) { k.aderenza = aderenza(aderenza_precedente_); });
     controlla_progressive();
@@ -57,40 +74,37 @@ class lettore_treno {
     while (!contiene(campo, "[generale]") && !campi_.fine());
   }
 
-  esito leggi_righe() {
+  esito_voce leggi_righe() {
     while (!campi_.fine()) {
       std::string chiave;
-      if (!leggi_chiave(&chiave)) return esito::fine_file;
-      esito e = esegui(chiave);
-      if (e != esito::prosegui) return e;
+      if (!leggi_chiave(&chiave)) return esito_voce::fine_file;
+      esito_voce e = esegui(chiave);
+      if (e != esito_voce::prosegui) return e;
     }
-    return esito::fine_file;
+    return esito_voce::fine_file;
   }
 
-  // Reads the keyword; a field with "-" is passed over, at most twice in a
-  // row. Returns false when the field read was the last of the file.
+  // The keyword, lowered: every test here ignores case.
   bool leggi_chiave(std::string* chiave) {
-    for (int salti = 0;; ++salti) {
-      *chiave = minuscolo(campi_.leggi_testo());
-      if (campi_.fine()) return false;
-      if (salti == 2 || !contiene(*chiave, "-")) return true;
-    }
+    const bool voce = leggi_parola_chiave(campi_, salti_commento, chiave);
+    *chiave = minuscolo(*chiave);
+    return voce;
   }
 
   // The tests are independent: every one whose word the keyword contains is
   // carried out, in this order.
-  esito esegui(const std::string& chiave) {
-    esito e = esito::prosegui;
+  esito_voce esegui(const std::string& chiave) {
+    esito_voce e = esito_voce::prosegui;
     auto passo = [&](bool vale, auto&& azione) {
-      if (e == esito::prosegui && vale) e = azione();
+      if (e == esito_voce::prosegui && vale) e = azione();
     };
     passo(contiene(chiave, "massa") && contiene(chiave, "frenata"), [&] {
       c_.tabella[voce::generale_treno].valore_1 = campi_.leggi_numero();
-      return esito::prosegui;
+      return esito_voce::prosegui;
     });
     passo(contiene(chiave, "vetture"), [&] {
       c_.tabella[voce::generale_treno].valore_3 = campi_.leggi_numero();
-      return esito::prosegui;
+      return esito_voce::prosegui;
     });
     passo(contiene(chiave, "velocit"), [&] { return passo_velocita(); });
     passo(contiene(chiave, "aderenza"), [&] { return passo_aderenza(); });
@@ -99,11 +113,11 @@ class lettore_treno {
       t.intero_3 = in_int16(campi_.leggi_numero(), "orologio hours");
       t.intero_4 = in_int16(campi_.leggi_numero(), "orologio minutes");
       t.intero_5 = in_int16(campi_.leggi_numero(), "orologio seconds");
-      return esito::prosegui;
+      return esito_voce::prosegui;
     });
     passo(contiene(chiave, "sabbia"), [&] {
       c_.tabella[voce::treno].intero_1 = in_int16(campi_.leggi_numero(), "sabbia");
-      return esito::prosegui;
+      return esito_voce::prosegui;
     });
     passo(contiene(chiave, "segnale"), [&] { return passo_segnale(); });
     passo(contiene(chiave, "rallentamento"), [&] { return passo_rallentamento(); });
@@ -112,35 +126,33 @@ class lettore_treno {
     return e;
   }
 
-  // The item's own cell must lie inside the cells with 100 m to spare
-  // (800 m for a station). Exact, not rounded.
-  bool fuori_dalle_celle(int64_t posizione, int64_t margine) const {
-    return posizione + margine > int64_t{lunghezza_cella} * ultima_cella_;
+  bool fuori_dalle_celle(int64_t posizione, int64_t margine = margine_voce) const {
+    return oltre_le_celle(posizione, margine, ultima_cella_);
   }
 
-  esito fuori_celle(int32_t posizione) {
+  esito_voce fuori_celle(int32_t posizione) {
     c_.stato.registra(codice_anomalia::oltre_le_celle, posizione, origine_anomalia::descrizione_treno, riga());
-    return esito::fine_file;
+    return esito_voce::fine_file;
   }
 
-  esito interrompi(codice_anomalia codice, int32_t posizione) {
+  esito_voce interrompi(codice_anomalia codice, int32_t posizione) {
     c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
-    return esito::interrotta;
+    return esito_voce::interrotta;
   }
 
-  esito interrompi(codice_anomalia codice) {
+  esito_voce interrompi(codice_anomalia codice) {
     c_.stato.registra(codice, origine_anomalia::descrizione_treno, riga());
-    return esito::interrotta;
+    return esito_voce::interrotta;
   }
 
   // A placement has just run: a fault it met, or one recorded before (the
   // line half's 15 lets reading go on), stops reading at this line.
-  esito dopo_posa(codice_anomalia codice, int32_t posizione) {
+  esito_voce dopo_posa(codice_anomalia codice, int32_t posizione) {
     if (codice != codice_anomalia::nessuna)
       c_.stato.registra(codice, posizione, origine_anomalia::descrizione_treno, riga());
-    if (c_.stato.codice_errore <= 0) return esito::prosegui;
+    if (c_.stato.codice_errore <= 0) return esito_voce::prosegui;
     c_.stato.posizione_errore = posizione;
-    return esito::interrotta;
+    return esito_voce::interrotta;
   }
 
   static uint8_t limite(int32_t velocita) {
@@ -150,10 +162,10 @@ class lettore_treno {
 
   // Fills the profile from the cursor on: at least one cell when w > 0, then
   // up to the cell before w. The speed limit never writes the last cell.
-  esito passo_velocita() {
+  esito_voce passo_velocita() {
     const int32_t p = campi_.leggi_numero();
     const int32_t velocita = campi_.leggi_numero();
-    if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
+    if (fuori_dalle_celle(p)) return fuori_celle(p);
     const int64_t w = cella_di_profilo(p);
     if (w > 0) {
       do {
@@ -163,13 +175,13 @@ class lettore_treno {
       } while (cursore_velocita_ < w);
     }
     velocita_precedente_ = velocita;
-    return esito::prosegui;
+    return esito_voce::prosegui;
   }
 
-  esito passo_aderenza() {
+  esito_voce passo_aderenza() {
     const int32_t p = campi_.leggi_numero();
     const int32_t percentuale = campi_.leggi_numero();
-    if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
+    if (fuori_dalle_celle(p)) return fuori_celle(p);
     const int64_t w = cella_di_profilo(p);
     if (w > 0) {
       do {
@@ -180,7 +192,7 @@ class lettore_treno {
       } while (cursore_aderenza_ < w);
     }
     aderenza_precedente_ = percentuale;
-    return esito::prosegui;
+    return esito_voce::prosegui;
   }
 
   // After the last line: from the cursor up to cell U - 3, at least one cell.
@@ -192,22 +204,22 @@ class lettore_treno {
     } while (cursore < ultima_cella_ - 2);
   }
 
-  esito passo_segnale() {
+  esito_voce passo_segnale() {
     valori_segnale s;
     for (int32_t* valore : {&s.posizione, &s.sx, &s.s1, &s.s2, &s.s3, &s.rapp, &s.dx, &s.d1,
                             &s.d2, &s.d3, &s.tempo})
       *valore = campi_.leggi_numero();
-    if (fuori_dalle_celle(s.posizione, 100)) return fuori_celle(s.posizione);
+    if (fuori_dalle_celle(s.posizione)) return fuori_celle(s.posizione);
     const codice_anomalia codice = memo_segnale(c_.celle, s);
     if (codice == codice_anomalia::nessuna) ricorda_riga(cella_di_punto(s.posizione));
     return dopo_posa(codice, s.posizione);
   }
 
-  esito passo_rallentamento() {
+  esito_voce passo_rallentamento() {
     valori_rallentamento r;
     for (int32_t* valore : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v})
       *valore = campi_.leggi_numero();
-    if (fuori_dalle_celle(r.x, 100)) return fuori_celle(r.x);
+    if (fuori_dalle_celle(r.x)) return fuori_celle(r.x);
     const codice_anomalia codice = memo_rallentamento(c_.celle, r);
     if (codice == codice_anomalia::nessuna || codice == codice_anomalia::approccio_su_cella_occupata) {
       ricorda_riga(cella_di_punto(r.x));
@@ -221,10 +233,10 @@ class lettore_treno {
   }
 
   // A code change goes into the cell that starts at its position.
-  esito passo_abbattimento() {
+  esito_voce passo_abbattimento() {
     const int32_t p = campi_.leggi_numero();
     const int32_t valore = campi_.leggi_numero();
-    if (fuori_dalle_celle(p, 100)) return fuori_celle(p);
+    if (fuori_dalle_celle(p)) return fuori_celle(p);
     cella& ck = cella_esistente(c_.celle, cella_di_profilo(p), "a code change");
     if (!cella_libera(ck)) return interrompi(codice_anomalia::abbattimento_su_cella_occupata, p);
     if (valore > 0) {
@@ -233,10 +245,12 @@ class lettore_treno {
     } else {
       ck.tipo_cella = tipo::cambio_codice_senza_valore;
     }
-    return esito::prosegui;
+    return esito_voce::prosegui;
   }
 
-  esito passo_stazione();
+  esito_voce passo_stazione();
+  esito_voce leggi_testa_stazione(voce_scenario& R, int32_t* posizione, int64_t* lunghezza);
+  void leggi_valori_stazione(voce_scenario& R);
   void segna_fermata(int64_t fine_stazione, uint8_t tipo_stazione);
 
   // Every start and reference of the three chainage sections lies on the
@@ -262,22 +276,56 @@ class lettore_treno {
   int32_t stazione_ = 1;  // record the next "stazione" line fills
 };
 
-esito lettore_treno::passo_stazione() {
+// A station line fills record r as its values are read, as the simulator's
+// table expects: a fault leaves in the record what was read up to it, and the
+// table file carries that. So each step below writes into the record before
+// the next check.
+esito_voce lettore_treno::passo_stazione() {
   const int r = stazione_;
   // A station must not take a sign board's record (boards hold the records
   // above prossimo_cartello); only possible here when the line held 80.
   if (r > c_.prossimo_cartello) return interrompi(codice_anomalia::stazioni_oltre_i_cartelli);
   voce_scenario& R = c_.tabella[r];
 
-  const int32_t posizione = campi_.leggi_numero();
-  R.valore_3 = posizione;
-  if (fuori_dalle_celle(posizione, 800)) return fuori_celle(posizione);
-  if (posizione % lunghezza_cella != 0) return interrompi(codice_anomalia::stazione_fuori_griglia, posizione);
+  int32_t posizione = 0;
+  int64_t lunghezza = 0;
+  const esito_voce e = leggi_testa_stazione(R, &posizione, &lunghezza);
+  if (e != esito_voce::prosegui) return e;
+  leggi_valori_stazione(R);
+  estendi_stazione(R, posizione, lunghezza, r == 1);
 
+  if (R.tipo < primo_tipo_senza_fermata) {
+    const int64_t fine = R.valore_2;
+    if (fine <= 2 * int64_t{lunghezza_cella})
+      return interrompi(codice_anomalia::stazione_troppo_corta);
+    segna_fermata(fine, R.tipo);
+  }
+  if (r > 1 && int64_t{R.valore_1} - distanza_minima_stazioni < c_.tabella[r - 1].valore_2)
+    return interrompi(codice_anomalia::stazioni_troppo_vicine, posizione);
+
+  stazione_ = r + 1;
+  if (stazione_ >= c_.prossimo_cartello)
+    return interrompi(codice_anomalia::stazioni_oltre_i_cartelli);
+  return esito_voce::prosegui;
+}
+
+// Position, kind and length, each checked as soon as it is read.
+esito_voce lettore_treno::leggi_testa_stazione(voce_scenario& R, int32_t* posizione,
+                                               int64_t* lunghezza) {
+  *posizione = campi_.leggi_numero();
+  R.valore_3 = *posizione;
+  if (fuori_dalle_celle(*posizione, margine_stazione)) return fuori_celle(*posizione);
+  if (*posizione % lunghezza_cella != 0)
+    return interrompi(codice_anomalia::stazione_fuori_griglia, *posizione);
   R.tipo = in_byte(campi_.leggi_numero(), "kind of a station");
-  const int64_t lunghezza = campi_.leggi_numero();
-  if (lunghezza % 100 != 0) return interrompi(codice_anomalia::lunghezza_stazione_fuori_griglia, posizione);
+  *lunghezza = campi_.leggi_numero();
+  if (*lunghezza % 100 != 0)
+    return interrompi(codice_anomalia::lunghezza_stazione_fuori_griglia, *posizione);
+  return esito_voce::prosegui;
+}
 
+// Values 4 to 13 as they are stored, the time of day and the name.
+void lettore_treno::leggi_valori_stazione(voce_scenario& R) {
   R.marca = in_byte(campi_.leggi_numero(), "value 4 of a station line");
   R.byte_4 = in_byte(campi_.leggi_numero(), "value 5 of a station line");
   R.byte_3 = in_byte(campi_.leggi_numero(), "value 6 of a station line");
@@ -293,43 +341,6 @@ esito lettore_treno::passo_stazione() {
   const int64_t secondi = campi_.leggi_numero();
   R.valore_4 = in_int32((ore * 60 + minuti) * 60 + secondi, "time of a station");
   R.testo = da_windows1252(campi_.leggi_testo());
-
-  // Extent: stations of kinds 5 and 6 end 150 m past their position, those
-  // of kinds 7 and 8 reach one length past it, the others are centred on it
-  // and lengthened by 50 m when byte_3 asks.
-  if (R.tipo == 5 || R.tipo == 6) {
-    R.valore_1 = in_int32(posizione - lunghezza, "start of a station");
-    R.valore_2 = in_int32(posizione + int64_t{150}, "end of a station");
-    R.byte_3 = 0;
-  } else if (R.tipo == 7 || R.tipo == 8) {
-    R.valore_1 = in_int32(posizione - lunghezza, "start of a station");
-    R.valore_2 = in_int32(posizione + lunghezza, "end of a station");
-    R.byte_3 = 0;
-  } else {
-    R.valore_1 = in_int32(dividi_arrotondando(2 * int64_t{posizione} - lunghezza, 2),
-                          "start of a station");
-    R.valore_2 = in_int32(dividi_arrotondando(2 * int64_t{posizione} + lunghezza, 2) +
-                              (R.byte_3 != 0 ? 50 : 0),
-                          "end of a station");
-  }
-  if (lunghezza < 600) R.byte_4 = 0;
-  if (r == 1) {
-    R.byte_3 = 0;
-    R.byte_4 = 0;
-  }
-
-  if (R.tipo < primo_tipo_senza_fermata) {
-    const int64_t e = R.valore_2;
-    if (e <= 2 * int64_t{lunghezza_cella}) return interrompi(codice_anomalia::stazione_troppo_corta);
-    segna_fermata(e, R.tipo);
-  }
-
-  if (r > 1 && int64_t{R.valore_1} - distanza_minima_stazioni < c_.tabella[r - 1].valore_2)
-    return interrompi(codice_anomalia::stazioni_troppo_vicine, posizione);
-
-  stazione_ = r + 1;
-  if (stazione_ >= c_.prossimo_cartello) return interrompi(codice_anomalia::stazioni_oltre_i_cartelli);
-  return esito::prosegui;
 }
 
 // The stop cell is the one before the cell that starts at the station's end

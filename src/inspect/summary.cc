@@ -44,6 +44,7 @@ void descrivi_segnale(const cella& c, caratteristica* f) {
 void descrivi_rallentamento(const cella& c, const char* genere, bool con_f_tt, caratteristica* f) {
   f->genere = genere;
   f->valori = {{"speed_kmh", c.dato_1}, {"d_v", c.dato_2}};
+  f->velocita_kmh = {c.dato_1};
   f->descrizione = std::to_string(c.dato_1) + " km/h";
   if (c.dato_2 != 0) f->descrizione += ", d_v " + std::to_string(c.dato_2);
   if (con_f_tt) {
@@ -58,6 +59,7 @@ void descrivi_indicatori(const cella& c, caratteristica* f) {
   const auto [c1, c2] = velocita_cartello(c.dato_3);
   const int strisce1 = c.dato_4 / 10, strisce2 = c.dato_4 % 10;
   f->genere = "speed boards";
+  f->velocita_kmh = {a1, b1, c1, a2, b2, c2};
   f->valori = {{"a_kmh", a1},        {"b_kmh", b1},
                {"c_kmh", c1},        {"stripes", strisce1},
                {"second_a_kmh", a2}, {"second_b_kmh", b2},

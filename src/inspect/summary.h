@@ -31,6 +31,9 @@ struct caratteristica {
   std::string genere;                               // "signal", "slowdown start", ...
   std::string descrizione;                          // its values in words
   std::vector<std::pair<std::string, int>> valori;  // the same values by name
+  // The speeds it carries, km/h: a slowdown mark's speed; a speed board's
+  // three speeds, then its second set's three.
+  std::vector<int> velocita_kmh;
 };
 
 struct galleria_vista {
