@@ -18,6 +18,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
 struct scenario {

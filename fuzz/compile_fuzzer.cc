@@ -22,6 +22,8 @@
 #include "output/profile_file.h"
 #include "output/table_file.h"
 
+using namespace compila;
+
 namespace {
 
 struct ingresso {

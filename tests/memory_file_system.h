@@ -7,6 +7,8 @@
 
 #include "platform/file_system.h"
 
+namespace compila {
+
 // Files held in memory: the tests' disk. The directories are only names. Paths listed in fallisce_scrittura refuse
 // to be written, as a full disk would; a path in svanisce_dopo is deleted by
 // something else once it has been read that many times.
@@ -50,3 +52,5 @@ class memory_file_system : public file_system {
   std::set<std::string> fallisce_scrittura;
   std::map<std::string, int> svanisce_dopo;
 };
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 #include "output/profile_file.h"
 #include "output/table_file.h"
 
+namespace compila {
+
 namespace {
 
 // Encodes and replaces one file; an encoding failure is reported like a
@@ -43,3 +45,5 @@ bool scrivi_file_binari(file_system& fs, const scenario_compilato& s,
     return false;
   return scrivi(fs, percorsi.celle, [&] { return codifica_celle(s.celle); }, err, scritti);
 }
+
+}  // namespace compila

@@ -9,6 +9,8 @@
 #define COMPILA_VERSIONE "unknown"
 #endif
 
+namespace compila {
+
 namespace {
 
 constexpr const char* nome_programma = "compila_scenario";
@@ -183,3 +185,5 @@ opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std:
   o.modo = modo_programma::esci;
   return o;
 }
+
+}  // namespace compila

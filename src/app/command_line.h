@@ -7,6 +7,8 @@
 #include "app/inspect_mode.h"
 #include "app/status.h"
 
+namespace compila {
+
 // What the command line asks for.
 enum class modo_programma {
   scenario_incorporato,  // no command: the built-in run
@@ -37,3 +39,5 @@ struct opzioni_programma {
 // written to out (status 0); a usage error is explained on err (status 2).
 opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std::ostream& out,
                                         std::ostream& err);
+
+}  // namespace compila

@@ -10,6 +10,8 @@
 #include "app/source_names.h"
 #include "compiler/memorizza_percorso.h"
 
+namespace compila {
+
 namespace {
 
 // Without a directory the files go to the current one under their bare names.
@@ -149,3 +151,5 @@ int esegui_compila(const opzioni_compilazione& o, const std::optional<std::strin
         << "\n";
   return esito;
 }
+
+}  // namespace compila

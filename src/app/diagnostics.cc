@@ -4,6 +4,8 @@
 
 #include "compiler/scenario_codes.h"
 
+namespace compila {
+
 const char* nome_origine(origine_anomalia origine) {
   switch (origine) {
     case origine_anomalia::descrizione_linea: return "line";
@@ -44,3 +46,5 @@ std::string messaggio_errore_fatale(int32_t errore) {
   }
   return "error " + std::to_string(errore);
 }
+
+}  // namespace compila

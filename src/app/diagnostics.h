@@ -5,6 +5,8 @@
 
 #include "model/compile_status.h"
 
+namespace compila {
+
 // The author's two files, as named on the command line.
 struct file_autore {
   std::string linea;
@@ -26,3 +28,5 @@ std::string riga_diagnostica(const anomalia& a, const file_autore& file);
 
 // Why the compile ended with fatal error 1250 or 1251.
 std::string messaggio_errore_fatale(int32_t errore);
+
+}  // namespace compila

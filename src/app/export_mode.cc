@@ -8,6 +8,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+namespace compila {
+
 namespace {
 
 // Single quotes keep the names' blanks when the line is pasted into a shell.
@@ -43,3 +45,5 @@ int esegui_esporta(const std::optional<std::string>& directory, file_system& fs,
   }
   return esito_ok;
 }
+
+}  // namespace compila

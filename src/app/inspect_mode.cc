@@ -15,6 +15,8 @@
 #include "output/profile_file.h"
 #include "output/table_file.h"
 
+namespace compila {
+
 namespace {
 
 class ispezione {
@@ -117,3 +119,5 @@ int esegui_inspect(const opzioni_inspect& opzioni, file_system& fs, std::ostream
                    std::ostream& err) {
   return ispezione(opzioni, fs, out, err).esegui();
 }
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 #include "app/inspect_mode.h"
 #include "app/run.h"
 
+namespace compila {
+
 namespace {
 
 int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
@@ -29,3 +31,5 @@ int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
   }
   return o.esito;
 }
+
+}  // namespace compila

@@ -13,6 +13,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+namespace compila {
+
 namespace {
 
 class esecuzione {
@@ -111,3 +113,5 @@ class esecuzione {
 }  // namespace
 
 int esegui_scenario(ambiente_esecuzione& amb) { return esecuzione(amb).esegui(); }
+
+}  // namespace compila

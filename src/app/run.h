@@ -7,6 +7,8 @@
 #include "platform/file_system.h"
 #include "platform/user_interface.h"
 
+namespace compila {
+
 // The built-in scenario's names; every blank belongs to them.
 inline const std::string nome_linea_incorporata = "Verona _Firenze  ";
 inline const std::string nome_treno_incorporato = " EC 85";
@@ -23,3 +25,5 @@ struct ambiente_esecuzione {
 // The built-in scenario's fixed run: names, waiting window, the five text
 // files, the compile. Returns the exit status.
 int esegui_scenario(ambiente_esecuzione& amb);
+
+}  // namespace compila

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+namespace compila {
+
 namespace {
 
 const std::string suffisso_linea = "_linea.txt";
@@ -45,3 +47,5 @@ nomi_scenario nomi_da_sorgenti(const std::string& percorso_linea, const std::str
   n.treno = nome_treno ? *nome_treno : nome_treno_da_file(percorso_treno, n.linea);
   return n;
 }
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 
 #include "platform/file_system.h"
 
+namespace compila {
+
 // Exit statuses of the program.
 inline constexpr int esito_ok = 0;
 inline constexpr int esito_anomalia = 1;       // the compile recorded an anomaly
@@ -20,3 +22,5 @@ inline constexpr const char* prefisso = "compila_scenario: ";
 // on err, naming it.
 bool directory_uscita_esiste(file_system& fs, const std::optional<std::string>& directory,
                              std::ostream& err);
+
+}  // namespace compila

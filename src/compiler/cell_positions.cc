@@ -5,6 +5,8 @@
 #include "compiler/narrowing.h"
 #include "model/rounding.h"
 
+namespace compila {
+
 int64_t cella_di_profilo(int64_t p) { return dividi_arrotondando(p, lunghezza_cella); }
 
 int64_t cella_di_punto(int64_t p) { return dividi_arrotondando(p + lunghezza_cella, lunghezza_cella); }
@@ -16,3 +18,5 @@ cella& cella_esistente(array_celle& celle, int64_t indice, const char* cosa) {
                          std::to_string(int64_t(celle.size()) - 1) + ": keep it within the route");
   return celle[static_cast<size_t>(indice)];
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 
 #include "model/cella.h"
 
+namespace compila {
+
 // Cell from which a stepwise profile starting at metre p holds: p / 50 rounded,
 // a half going to the even neighbour.
 int64_t cella_di_profilo(int64_t p);
@@ -24,3 +26,5 @@ inline bool oltre_le_celle(int64_t p, int64_t margine, int64_t ultima_cella) {
 // The cell at that index; an index outside the cells is a failure of the
 // reading, never a write outside the array.
 cella& cella_esistente(array_celle& celle, int64_t indice, const char* cosa);
+
+}  // namespace compila

@@ -8,6 +8,8 @@
 #include "model/compiled_scenario.h"
 #include "model/compile_status.h"
 
+namespace compila {
+
 // Everything one compile owns: the two names, the scenario it builds, the
 // compile status and the working values that the readers' halves share.
 // Nothing of it lives in globals, so several compiles can run side by side.
@@ -32,3 +34,5 @@ struct compilazione : scenario_compilato {
   // signal completion meets there can point at the line to change.
   std::map<int32_t, int> righe_treno;
 };
+
+}  // namespace compila

@@ -1,5 +1,7 @@
 #include "compiler/curve_plan.h"
 
+namespace compila {
+
 namespace {
 
 struct passo {
@@ -61,3 +63,5 @@ bool posa_curva(profilo_linea& profilo, stato_disegno& d, int32_t s, int32_t n, 
 void completa_disegno(profilo_linea& profilo, stato_disegno& d) {
   while (d.cursore <= profilo.ultimo_metro() - 2) aggiungi(profilo, d, ultimo_passo(d));
 }
+
+}  // namespace compila

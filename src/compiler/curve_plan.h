@@ -4,6 +4,8 @@
 
 #include "model/profilo.h"
 
+namespace compila {
+
 // The line drawing is built a metre at a time: each new point is the last one
 // plus the last step, turned by k radians on a curve (positive k turns
 // clockwise). The step is not renormalised. The cursor is the next metre to
@@ -28,3 +30,5 @@ bool posa_curva(profilo_linea& profilo, stato_disegno& d, int32_t s, int32_t n, 
 
 // Straight to the drawing's third-last row; the last two rows stay empty.
 void completa_disegno(profilo_linea& profilo, stato_disegno& d);
+
+}  // namespace compila

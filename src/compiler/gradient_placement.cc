@@ -3,6 +3,8 @@
 #include "compiler/narrowing.h"
 #include "compiler/cell_positions.h"
 
+namespace compila {
+
 namespace {
 
 void scrivi_precedente(array_celle& celle, pendenze& stato) {
@@ -29,3 +31,5 @@ void completa_pendenze(array_celle& celle, pendenze& stato) {
     scrivi_precedente(celle, stato);
   } while (stato.cursore < ultima - 2);
 }
+
+}  // namespace compila

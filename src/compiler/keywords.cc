@@ -1,5 +1,7 @@
 #include "compiler/keywords.h"
 
+namespace compila {
+
 std::string minuscolo(std::string_view testo) {
   std::string out(testo);
   for (char& ch : out)
@@ -22,3 +24,5 @@ bool leggi_parola_chiave(lettore_campi& campi, int salti, std::string* chiave) {
     if (saltati == salti || !contiene(*chiave, "-")) return true;
   }
 }
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 
 #include "textio/field_reader.h"
 
+namespace compila {
+
 // What both readers share: the keyword tests, the reading of an item's
 // keyword and what an item leaves the reader to do next.
 
@@ -25,3 +27,5 @@ enum class esito_voce {
   fine_file,  // as if the file had ended: also an item beyond the cells (15)
   interrotta  // a fault: the reading stops here
 };
+
+}  // namespace compila

@@ -17,6 +17,8 @@
 #include "compiler/sign_board_placement.h"
 #include "textio/field_reader.h"
 
+namespace compila {
+
 namespace {
 
 // A header ends the general section, unless the field is a comment.
@@ -266,3 +268,5 @@ bool leggi_descrizione_linea(compilazione& c, std::string_view testo) {
     throw errore_sorgente(e.what(), lettura.riga());
   }
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 #include "model/rounding.h"
 #include "compiler/cell_positions.h"
 
+namespace compila {
+
 namespace {
 
 // vd / 5 + vs * 20 is (vd + vs * 100) / 5.
@@ -29,3 +31,5 @@ bool memo_indicatori_v_max(array_celle& celle, const valori_indicatori& b) {
   cl.dato_4 = dato_4;
   return true;
 }
+
+}  // namespace compila

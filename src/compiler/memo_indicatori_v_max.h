@@ -4,6 +4,8 @@
 
 #include "model/cella.h"
 
+namespace compila {
+
 // A maximum-speed board line: two sets of three speeds (km/h) and a count of
 // stripes for each set.
 struct valori_indicatori {
@@ -19,3 +21,5 @@ struct valori_indicatori {
 // A packed value outside 16 bits signed, or a cell outside the array, is a
 // failure of the reading.
 bool memo_indicatori_v_max(array_celle& celle, const valori_indicatori& b);
+
+}  // namespace compila

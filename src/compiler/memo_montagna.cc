@@ -5,6 +5,8 @@
 #include "compiler/narrowing.h"
 #include "compiler/cell_positions.h"
 
+namespace compila {
+
 namespace {
 
 inline constexpr int32_t distanza_ravvicinata = 150;
@@ -46,3 +48,5 @@ void memo_montagna(compilazione& c, int32_t inizio, int32_t fine, int32_t tipo) 
       cl.tipo_cella = tipo::marcatore_montagna;
   }
 }
+
+}  // namespace compila

@@ -3,6 +3,8 @@
 #include "compiler/cell_positions.h"
 #include "compiler/narrowing.h"
 
+namespace compila {
+
 namespace {
 
 void segna(cella& c, uint8_t tipo_cella, int16_t d_v) {
@@ -55,3 +57,5 @@ codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentament
   }
   return codice_anomalia::nessuna;
 }
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 #include "model/anomaly.h"
 #include "model/cella.h"
 
+namespace compila {
+
 // The values of one "rallentamento" line: start x (m), speed v (km/h),
 // length l (m), f_tt, f_ta (nonzero asks for the board's approach cells), d_v.
 struct valori_rallentamento {
@@ -28,3 +30,5 @@ inline constexpr int32_t distanza_avviso = 1200;
 // cell outside the cells, or a value that does not fit 16 bits, throws
 // errore_lettura before anything is written.
 codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentamento& r);
+
+}  // namespace compila

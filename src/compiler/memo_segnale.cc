@@ -5,6 +5,8 @@
 #include "compiler/cell_positions.h"
 #include "compiler/narrowing.h"
 
+namespace compila {
+
 namespace {
 
 // Times from 1 to 100 are raised to 101; the others stay.
@@ -40,3 +42,5 @@ codice_anomalia memo_segnale(array_celle& celle, const valori_segnale& s) {
   }
   return codice_anomalia::nessuna;
 }
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 #include "model/anomaly.h"
 #include "model/cella.h"
 
+namespace compila {
+
 // The values of one "segnale" line, in the order they are written.
 struct valori_segnale {
   int32_t posizione = 0;
@@ -27,3 +29,5 @@ struct valori_segnale {
 // written. A packed value that does not fit its field, or a signal cell
 // outside the cells, throws errore_lettura before anything is written.
 codice_anomalia memo_segnale(array_celle& celle, const valori_segnale& s);
+
+}  // namespace compila

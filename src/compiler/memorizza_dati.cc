@@ -7,6 +7,8 @@
 #include "compiler/line_reader.h"
 #include "compiler/train_reader.h"
 
+namespace compila {
+
 fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s) {
   c.tabella[voce::linea].testo = c.nome_linea;
   c.tabella[voce::treno].testo = c.nome_treno;
@@ -37,3 +39,5 @@ fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s) {
     return fallita(0, e.what());
   }
 }
+
+}  // namespace compila

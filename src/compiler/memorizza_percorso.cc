@@ -4,6 +4,8 @@
 #include "compiler/scenario_codes.h"
 #include "compiler/signal_completion.h"
 
+namespace compila {
+
 esito_compilazione memorizza_percorso(compilazione& c, int32_t j, const testi_sorgenti& s) {
   c.j = j;
   c.stato.codice_errore = 0;
@@ -17,3 +19,5 @@ esito_compilazione memorizza_percorso(compilazione& c, int32_t j, const testi_so
   esito.errore_fatale = timbra_scenario(c);
   return esito;
 }
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 #include "compiler/compile_state.h"
 #include "compiler/source_texts.h"
 
+namespace compila {
+
 // What a compile leaves for its caller besides the compiled structures.
 struct esito_compilazione {
   // False when the reader stopped before the route length was known: there
@@ -22,3 +24,5 @@ struct esito_compilazione {
 // do not stop the compile. Reads, writes and deletes no file: the caller
 // hands it the sources' bytes and writes what it built.
 esito_compilazione memorizza_percorso(compilazione& c, int32_t j, const testi_sorgenti& s);
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 
 #include "textio/field_reader.h"
 
+namespace compila {
+
 // Checked narrowing into the stored widths: a value that does not fit its
 // field is a failure of the reading, never silently cut.
 inline errore_lettura fuori_campo(int64_t v, const char* campo, const char* intervallo) {
@@ -29,3 +31,5 @@ inline int32_t in_int32(int64_t v, const char* campo) {
     throw fuori_campo(v, campo, "-2147483648 to 2147483647");
   return static_cast<int32_t>(v);
 }
+
+}  // namespace compila

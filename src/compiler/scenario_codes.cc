@@ -6,6 +6,8 @@
 
 #include "textio/windows1252.h"
 
+namespace compila {
+
 namespace {
 
 constexpr std::string_view coda_codice = "aabbccddeeffgghhiillmmnnoo";
@@ -66,3 +68,5 @@ int32_t timbra_scenario(compilazione& c) {
   prima.dato_2 = static_cast<int16_t>(codice_gara_og(c.tabella));
   return 0;
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 #include "compiler/cell_positions.h"
 #include "textio/windows1252.h"
 
+namespace compila {
+
 bool posa_cartello(compilazione& c, int32_t p, std::string_view testo_windows1252) {
   cella& cl = cella_esistente(c.celle, cella_di_punto(p), "A sign board");
   if (!cella_libera(cl)) return false;
@@ -17,3 +19,5 @@ bool posa_cartello(compilazione& c, int32_t p, std::string_view testo_windows125
   --c.prossimo_cartello;
   return true;
 }
+
+}  // namespace compila

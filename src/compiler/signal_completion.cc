@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+namespace compila {
+
 namespace {
 
 constexpr int16_t valore_codice = 180;
@@ -181,3 +183,5 @@ void completa_segnali(compilazione& c) {
   if (!c.celle_create()) return;
   completamento(c).esegui();
 }
+
+}  // namespace compila

@@ -2,6 +2,8 @@
 
 #include "compiler/compile_state.h"
 
+namespace compila {
+
 // Adds the code-change cells (type 12, value 180) that the train description
 // does not list itself, in one forward pass over the cells:
 //  - before every signal up to 20 cells before a slowdown's warning board;
@@ -13,3 +15,5 @@
 // cell's position and the pass goes on. Does nothing when there are no cells.
 // Never reads or writes outside the array and allocates nothing of its own.
 void completa_segnali(compilazione& c);
+
+}  // namespace compila

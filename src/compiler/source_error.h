@@ -4,6 +4,8 @@
 
 #include "textio/field_reader.h"
 
+namespace compila {
+
 // A failure of the reading that knows the source line it happened on, so the
 // anomaly it becomes can point at that line.
 class errore_sorgente : public errore_lettura {
@@ -14,3 +16,5 @@ class errore_sorgente : public errore_lettura {
  private:
   int riga_;
 };
+
+}  // namespace compila

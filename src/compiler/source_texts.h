@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+namespace compila {
+
 // The two description files of one compile, as their bytes; an absent one is
 // a file that does not exist.
 struct testi_sorgenti {
@@ -19,3 +21,5 @@ enum class fine_lettura {
   treno_letto,    // the train description was read, to its end or to a fault of its own
   treno_fallito,  // anomaly 25 while reading the train description (or none was given)
 };
+
+}  // namespace compila

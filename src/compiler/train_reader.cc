@@ -13,6 +13,8 @@
 #include "textio/field_reader.h"
 #include "textio/windows1252.h"
 
+namespace compila {
+
 namespace {
 
 // Stations closer than this to the one before them are refused.
@@ -377,3 +379,5 @@ void leggi_descrizione_treno(compilazione& c, std::string_view testo) {
     throw errore_sorgente(e.what(), lettore.riga());
   }
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 
 #include "documents/text_table.h"
 
+namespace compila {
+
 namespace {
 
 // N., between the stations, start after post (km), speed, length (m),
@@ -69,3 +71,5 @@ std::vector<std::string> righe_rallentamenti() {
   });
   return righe;
 }
+
+}  // namespace compila

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace compila {
+
 tabella_testo::tabella_testo(std::vector<int> larghezze) : larghezze_(std::move(larghezze)) {}
 
 std::string tabella_testo::riga(const std::vector<std::string>& celle) const {
@@ -34,3 +36,5 @@ std::string casella(std::string_view testo, int larghezza, int rientro) {
 std::string casella_a_destra(std::string_view testo, int larghezza, int margine) {
   return casella(testo, larghezza, larghezza - margine - static_cast<int>(testo.size()));
 }
+
+}  // namespace compila

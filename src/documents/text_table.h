@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace compila {
+
 // The ruled tables of the driver's documents. A table line is a blank and a
 // bar, then every cell followed by a bar; the cells have fixed widths, so the
 // bars of every line stand in the same columns.
@@ -33,3 +35,5 @@ std::string casella(std::string_view testo, int larghezza, int rientro);
 
 // A cell `larghezza` wide holding `testo` with `margine` blanks after it.
 std::string casella_a_destra(std::string_view testo, int larghezza, int margine);
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 
 #include "documents/text_table.h"
 
+namespace compila {
+
 namespace {
 
 // Vel. Lim., Vel. Marc., Progr Km, No Rs, Localita' di Servizio, Orario, Rec.
@@ -237,3 +239,5 @@ std::vector<std::string> righe_scheda_treno() {
   s.vuote(1);
   return std::move(s).righe();
 }
+
+}  // namespace compila

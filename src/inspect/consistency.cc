@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace compila {
+
 bool controlla_coerenza(const scenario_compilato& s, const percorsi_binari& nomi,
                         std::string* err) {
   const int64_t lunghezza = s.tabella[voce::generale_treno].valore_2;
@@ -24,3 +26,5 @@ bool controlla_coerenza(const scenario_compilato& s, const percorsi_binari& nomi
   }
   return true;
 }
+
+}  // namespace compila

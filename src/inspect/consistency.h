@@ -4,6 +4,8 @@
 
 #include "model/compiled_scenario.h"
 
+namespace compila {
+
 // Checks that the structures read back from one scenario's three files belong
 // together: the table records a route length above 0, and the cells and the
 // line drawing (when there is one) reach 7000 m past the route's end, as the
@@ -12,3 +14,5 @@
 // the files named as in `nomi`.
 bool controlla_coerenza(const scenario_compilato& s, const percorsi_binari& nomi,
                         std::string* err);
+
+}  // namespace compila

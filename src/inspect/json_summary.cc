@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+namespace compila {
+
 using json = nlohmann::ordered_json;
 
 namespace {
@@ -98,3 +100,5 @@ std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
   // should one ever not be.
   return out.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
+
+}  // namespace compila

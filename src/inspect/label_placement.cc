@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+namespace compila {
+
 std::optional<posto_etichetta> posa_etichetta(punto q, double larghezza, double altezza,
                                               const scatola& area,
                                               std::vector<scatola>& occupate) {
@@ -28,3 +30,5 @@ std::optional<posto_etichetta> posa_etichetta(punto q, double larghezza, double 
   }
   return std::nullopt;
 }
+
+}  // namespace compila

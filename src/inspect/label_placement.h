@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+namespace compila {
+
 struct punto {
   double x = 0, y = 0;
 };
@@ -28,3 +30,5 @@ struct posto_etichetta {
 std::optional<posto_etichetta> posa_etichetta(punto q, double larghezza, double altezza,
                                               const scatola& area,
                                               std::vector<scatola>& occupate);
+
+}  // namespace compila

@@ -9,6 +9,8 @@
 #include "inspect/printf_format.h"
 #include "inspect/svg_layout.h"
 
+namespace compila {
+
 namespace {
 
 // The plan point at metre m, when the drawing has one there.
@@ -281,3 +283,5 @@ void disegna_pianta(const scenario_compilato& s, const riepilogo& r, int32_t fin
                     foglio_svg& f) {
   pianta(s, r, fine_percorso, f).disegna();
 }
+
+}  // namespace compila

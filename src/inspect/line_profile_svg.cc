@@ -7,6 +7,8 @@
 #include "inspect/printf_format.h"
 #include "inspect/svg_layout.h"
 
+namespace compila {
+
 namespace {
 
 class profilo {
@@ -234,3 +236,5 @@ void disegna_profilo(const scenario_compilato& s, const riepilogo& r, int32_t fi
                      foglio_svg& f) {
   profilo(s, r, fine_percorso, f).disegna();
 }
+
+}  // namespace compila

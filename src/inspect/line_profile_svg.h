@@ -5,6 +5,8 @@
 #include "inspect/summary.h"
 #include "inspect/svg_writer.h"
 
+namespace compila {
+
 // The longitudinal profile along the route in kilometres, in the page's
 // lower panel: the elevation found by adding up the cells' gradients, the
 // train's speed limit and the speed boards as steps, the slowdowns, tunnels
@@ -13,3 +15,5 @@
 // metres.
 void disegna_profilo(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso,
                      foglio_svg& f);
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 #include "inspect/printf_format.h"
 #include "inspect/svg_layout.h"
 
+namespace compila {
+
 namespace {
 
 void titolo(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso,
@@ -40,3 +42,5 @@ std::string disegno_svg(const scenario_compilato& s, const riepilogo& r) {
   f.aggiungi("</svg>\n");
   return f.svg();
 }
+
+}  // namespace compila

@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+namespace compila {
+
 std::string formato(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
@@ -15,3 +17,5 @@ std::string formato(const char* fmt, ...) {
   va_end(args);
   return out;
 }
+
+}  // namespace compila

@@ -10,5 +10,9 @@
 #define FORMATO_PRINTF __attribute__((format(printf, 1, 2)))
 #endif
 
+namespace compila {
+
 // printf into a std::string of whatever length the text needs.
 std::string formato(const char* fmt, ...) FORMATO_PRINTF;
+
+}  // namespace compila

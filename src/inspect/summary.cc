@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace compila {
+
 namespace {
 
 int32_t inizio_cella(size_t k) { return static_cast<int32_t>(k) * lunghezza_cella; }
@@ -185,3 +187,5 @@ riepilogo riassumi(const scenario_compilato& s) {
   aggiungi_gallerie(s.celle, &r.gallerie);
   return r;
 }
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 
 #include "model/compiled_scenario.h"
 
+namespace compila {
+
 // What a compiled scenario holds, in the terms of the line and the train:
 // the station and sign-board records, the point features of the cells with
 // their packed values taken apart, and the tunnel stretches. The text, JSON
@@ -67,3 +69,5 @@ bool solo_testo(const voce_scenario& v);
 
 // Speed boards pack each speed pair as second / 5 + first × 20.
 std::pair<int, int> velocita_cartello(int16_t impaccato);
+
+}  // namespace compila

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+namespace compila {
+
 const char* const stile_svg = R"(
   text { font-family: 'DejaVu Sans', Arial, sans-serif; fill: #222; }
   .titolo { font-size: 22px; font-weight: bold; }
@@ -40,3 +42,5 @@ double passo_gradevole(double ampiezza, double quanti) {
     if (grezzo <= m * potenza) return m * potenza;
   return 10 * potenza;
 }
+
+}  // namespace compila

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace compila {
+
 // The page of the line drawing, in pixels: the plan above, the profile
 // below, both between the same side margins.
 inline constexpr double larghezza_pagina = 1600;
@@ -14,3 +16,5 @@ extern const char* const stile_svg;
 
 // A step of 1, 2 or 5 times a power of ten giving about `quanti` intervals.
 double passo_gradevole(double ampiezza, double quanti);
+
+}  // namespace compila

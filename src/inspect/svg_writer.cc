@@ -2,6 +2,8 @@
 
 #include "inspect/printf_format.h"
 
+namespace compila {
+
 void foglio_svg::testo(double x, double y, const std::string& classe, const std::string& t,
                        const char* ancora, const std::string& extra) {
   out_ += formato("<text x=\"%.1f\" y=\"%.1f\" class=\"%s\" text-anchor=\"%s\"%s>", x, y,
@@ -34,3 +36,5 @@ std::string escapa_xml(const std::string& s) {
   }
   return out;
 }
+
+}  // namespace compila

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace compila {
+
 // An SVG document as it is written: elements are appended in drawing order,
 // numbers with one decimal.
 class foglio_svg {
@@ -23,3 +25,5 @@ std::string linea_svg(const char* classe, double x1, double y1, double x2, doubl
 
 // A text made safe for XML character data and attribute values.
 std::string escapa_xml(const std::string& s);
+
+}  // namespace compila

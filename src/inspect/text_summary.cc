@@ -5,6 +5,8 @@
 
 #include "inspect/printf_format.h"
 
+namespace compila {
+
 namespace {
 
 std::string tra_virgolette(const std::string& s) { return "\"" + s + "\""; }
@@ -94,3 +96,5 @@ void scrivi_riepilogo(const scenario_compilato& s, const riepilogo& r, std::ostr
   gallerie(r, out);
   caratteristiche(r, out);
 }
+
+}  // namespace compila

@@ -1,5 +1,7 @@
 #include "model/anomaly.h"
 
+namespace compila {
+
 namespace {
 
 std::string metri(const anomalia& a) {
@@ -84,3 +86,5 @@ std::string messaggio_anomalia(const anomalia& a) {
   }
   return "anomaly " + std::to_string(numero(a.codice));
 }
+
+}  // namespace compila

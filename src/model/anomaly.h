@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace compila {
+
 // The anomaly codes a compile records (codice_errore holds the number; 0 is
 // none). Codes 14 and 23 are not used. The message of each is beside it, in
 // anomaly.cc.
@@ -53,3 +55,5 @@ struct anomalia {
 
 // What is wrong, in plain words for the author, and where it helps what to do.
 std::string messaggio_anomalia(const anomalia& a);
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 
 #include "model/rounding.h"
 
+namespace compila {
+
 // One 50 m track cell. The first six fields describe at most one point
 // feature; the last four hold along the whole line.
 struct cella {
@@ -59,3 +61,5 @@ inline int64_t ultimo_metro_percorso(int64_t lunghezza) { return lunghezza + cod
 inline int64_t numero_celle_percorso(int64_t lunghezza) {
   return dividi_arrotondando(ultimo_metro_percorso(lunghezza), lunghezza_cella) + 1;
 }
+
+}  // namespace compila

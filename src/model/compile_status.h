@@ -6,6 +6,8 @@
 
 #include "model/anomaly.h"
 
+namespace compila {
+
 // The compile status: code of the last anomaly (0 = none) and its position.
 // posizione_errore is left unchanged by codes that record no position.
 struct stato_compilazione {
@@ -24,3 +26,5 @@ struct stato_compilazione {
     anomalie.push_back({codice, posizione, origine, riga, {}});
   }
 };
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 #include "model/profilo.h"
 #include "model/voce_scenario.h"
 
+namespace compila {
+
 // The three structures of one compiled scenario: what a compile builds, what
 // the binary files hold and what inspect reads back from them.
 struct scenario_compilato {
@@ -24,3 +26,5 @@ struct percorsi_binari {
   std::string tabella;        // the line and train names and ".sim"
   std::string celle;          // the line and train names and ".dat"
 };
+
+}  // namespace compila

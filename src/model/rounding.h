@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace compila {
+
 // Nearest integer to a / b, a half going to the even neighbour
 // (112.5 gives 112, 113.5 gives 114). b must be positive.
 inline int64_t dividi_arrotondando(int64_t a, int64_t b) {
@@ -15,3 +17,5 @@ inline int64_t dividi_arrotondando(int64_t a, int64_t b) {
   if (doppio > b || (doppio == b && (q % 2 != 0))) q += 1;
   return q;
 }
+
+}  // namespace compila

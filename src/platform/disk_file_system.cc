@@ -19,6 +19,8 @@
 #include <unistd.h>
 #endif
 
+namespace compila {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -212,3 +214,5 @@ bool disk_file_system::elimina(const std::string& percorso, std::string* err) {
   }
   return true;
 }
+
+}  // namespace compila

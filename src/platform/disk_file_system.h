@@ -2,6 +2,8 @@
 
 #include "platform/file_system.h"
 
+namespace compila {
+
 // The real disk. A replacement writes the new content to a temporary file of
 // its own in the same directory ("<target>.<8 hex digits>.tmp"), flushes it to
 // the disk and renames it over the target, so the target is either the old
@@ -17,3 +19,5 @@ class disk_file_system : public file_system {
   bool stesso_file(const std::string& a, const std::string& b) override;
   bool elimina(const std::string& percorso, std::string* err) override;
 };
+
+}  // namespace compila

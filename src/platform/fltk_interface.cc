@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace compila {
+
 namespace {
 
 const char* const titolo = "compila_scenario";
@@ -83,3 +85,5 @@ void fltk_interface::mostra_errore(const std::string& testo) {
   finestra.show();
   while (finestra.shown()) Fl::wait();
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 
 #include "platform/win32_text.h"
 
+namespace compila {
+
 namespace {
 
 const wchar_t* const titolo = L"compila_scenario";
@@ -86,3 +88,5 @@ void win32_interface::mostra_errore(const std::string& testo) {
   if (!finestre_possibili() || MessageBoxW(nullptr, in_utf16(testo).c_str(), titolo, MB_OK) == 0)
     console_ << testo << std::endl;
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 
 #include "sources/field_format.h"
 
+namespace compila {
+
 // The railway line from Verona to Firenze: 219000 m of route with its
 // kilometre marking, curves, gradients, tunnels and boards. Every field
 // after the keyword is a comma and a fixed number of blanks per section.
@@ -146,3 +148,5 @@ std::vector<std::string> righe_descrizione_linea() {
   righe.push_back("[fine]");
   return righe;
 }
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 
 #include "sources/field_format.h"
 
+namespace compila {
+
 // The train EC 85 over the Verona - Firenze line. Values stand right-aligned
 // in columns; a position always takes eight characters after its comma.
 
@@ -178,3 +180,5 @@ std::vector<std::string> righe_descrizione_treno() {
   righe.push_back("[fine]");
   return righe;
 }
+
+}  // namespace compila

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace compila {
+
 namespace {
 
 // Code points of bytes 0x80 to 0x9F; 0 where the code page has no character.
@@ -85,3 +87,5 @@ std::string da_windows1252(std::string_view byte) {
   }
   return out;
 }
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 #include "output/table_file.h"
 #include "memory_file_system.h"
 
+using namespace compila;
+
 namespace {
 
 const percorsi_binari percorsi_prova = {"d/L_linea.dat", "d/L_T.sim", "d/L_T.dat"};

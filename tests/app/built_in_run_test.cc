@@ -10,6 +10,8 @@
 #include "memory_file_system.h"
 #include "platform/program_directory.h"
 
+using namespace compila;
+
 // The whole built-in run in memory: which files it leaves and the bytes the
 // simulator reads at known places.
 namespace {

@@ -15,6 +15,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 // The program run from a shell in a scratch directory, as an author would:
 // export the templates, edit them, compile them.
 namespace {

@@ -12,6 +12,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
 const std::string linea = "/src/Roma_linea.txt";

@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+using namespace compila;
+
 namespace {
 
 const file_autore file_prova{"l.txt", "t.txt"};

@@ -17,6 +17,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 // Every mode of the real program against a file system that fails it: each
 // failure gives status 4 and one message naming the file, and leaves the
 // directory exactly as it was, earlier files byte for byte and no temporary.

@@ -10,6 +10,8 @@
 #include "platform/program_directory.h"
 #include "inspect/built_in_scenario.h"
 
+using namespace compila;
+
 // The inspect command on the built-in run's files, held in memory.
 namespace {
 

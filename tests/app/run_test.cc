@@ -9,6 +9,8 @@
 #include "app/file_names.h"
 #include "memory_file_system.h"
 
+using namespace compila;
+
 namespace {
 
 const std::string linea = "Verona _Firenze  ";

@@ -8,6 +8,8 @@
 #include "sources/line_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
 class BuiltInLine : public built_in_compile<false> {};

@@ -7,6 +7,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
 class BuiltInTrain : public built_in_compile<true> {};

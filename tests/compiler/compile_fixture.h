@@ -12,6 +12,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+namespace compila {
+
 // A compile reading small line descriptions from memory. The default route of
 // 3000 m gives N = 10000 and cells 0 to 200; features pass up to 9900 m.
 struct banco_linea {
@@ -64,3 +66,5 @@ class built_in_compile : public ::testing::Test {
   static const voce_scenario& v(int i) { return b_->c.tabella[static_cast<size_t>(i)]; }
   static inline banco_linea* b_ = nullptr;
 };
+
+}  // namespace compila

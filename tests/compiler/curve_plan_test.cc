@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace compila;
+
 namespace {
 
 using tag = elemento_profilo::etichetta;

@@ -9,6 +9,8 @@
 #include "compiler/sign_board_placement.h"
 #include "textio/field_reader.h"
 
+using namespace compila;
+
 namespace {
 
 compilazione con_celle(size_t quante = 201) {

@@ -4,6 +4,8 @@
 
 #include "textio/field_reader.h"
 
+using namespace compila;
+
 namespace {
 
 array_celle celle(int ultima = 4520) { return array_celle(ultima + 1); }

@@ -4,6 +4,8 @@
 
 #include "compile_fixture.h"
 
+using namespace compila;
+
 namespace {
 
 using B = banco_linea;

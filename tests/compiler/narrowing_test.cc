@@ -8,6 +8,8 @@
 
 #include "textio/field_reader.h"
 
+using namespace compila;
+
 namespace {
 
 std::string errore(auto converti) {

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+using namespace compila;
+
 namespace {
 
 // A compile with cells 0 to ultima, all empty.

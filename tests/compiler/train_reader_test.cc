@@ -6,6 +6,8 @@
 
 #include "compiler/source_error.h"
 
+using namespace compila;
+
 namespace {
 
 // A compile whose line half has made cells 0 to U, and a train description

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace compila {
+
 // Helpers for the tests of the driver's documents, whose lines are numbered
 // from 1 as the driver reads them.
 
@@ -26,3 +28,5 @@ inline std::vector<int> colonne_barre(const std::string& riga) {
 inline std::vector<std::string> righe_da_a(const std::vector<std::string>& doc, int da, int a) {
   return {doc.begin() + (da - 1), doc.begin() + a};
 }
+
+}  // namespace compila

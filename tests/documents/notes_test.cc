@@ -6,6 +6,8 @@
 #include "document_lines.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
 const std::vector<std::string>& note() {

@@ -5,6 +5,8 @@
 #include "document_lines.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
 const std::vector<std::string>& ordine() {

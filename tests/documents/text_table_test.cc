@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace compila;
+
 TEST(TextTable, CellsBetweenBarsAtFixedWidths) {
   const tabella_testo t({3, 5});
   EXPECT_EQ(t.riga({"ab ", "  x  "}), " |ab |  x  |");

@@ -4,6 +4,8 @@
 
 #include "document_lines.h"
 
+using namespace compila;
+
 namespace {
 
 const std::vector<std::string>& scheda() {

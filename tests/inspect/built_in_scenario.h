@@ -12,6 +12,8 @@
 #include "platform/console_interface.h"
 #include "memory_file_system.h"
 
+namespace compila {
+
 // The built-in run's files, compiled once in memory for all the inspection
 // tests, in the directory "/prog"; and the scenario decoded from them.
 inline const memory_file_system& file_integrati() {
@@ -42,3 +44,5 @@ inline const scenario_compilato& scenario_integrato() {
   }();
   return s;
 }
+
+}  // namespace compila

@@ -8,6 +8,8 @@
 #include "inspect/built_in_scenario.h"
 #include "inspect/xml_check.h"
 
+using namespace compila;
+
 namespace {
 
 struct svg_letto {

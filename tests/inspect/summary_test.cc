@@ -6,6 +6,8 @@
 
 #include "inspect/built_in_scenario.h"
 
+using namespace compila;
+
 // The built-in scenario read back from its files: what the compile is known
 // to produce, in the summary's terms.
 namespace {

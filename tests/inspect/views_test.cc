@@ -8,6 +8,8 @@
 #include "inspect/built_in_scenario.h"
 #include "inspect/text_summary.h"
 
+using namespace compila;
+
 // The text, JSON and CSV views of the built-in scenario.
 namespace {
 

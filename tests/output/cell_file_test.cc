@@ -4,6 +4,8 @@
 
 #include "output/hex.h"
 
+using namespace compila;
+
 namespace {
 
 TEST(CellFile, EveryFieldInOrder) {

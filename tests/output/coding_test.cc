@@ -7,6 +7,8 @@
 
 #include "output/hex.h"
 
+using namespace compila;
+
 namespace {
 
 template <typename F>

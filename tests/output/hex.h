@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace compila {
+
 // Bytes as "62 02 1D", for comparing encoded fields whole.
 inline std::string esadecimale(std::string_view byte) {
   std::string out;
@@ -15,3 +17,5 @@ inline std::string esadecimale(std::string_view byte) {
   }
   return out;
 }
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 
 #include "output/hex.h"
 
+using namespace compila;
+
 namespace {
 
 // Filled as the line reader fills it: integers in metres 0 and 1, doubles up

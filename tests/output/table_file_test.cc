@@ -7,6 +7,8 @@
 
 #include "output/hex.h"
 
+using namespace compila;
+
 namespace {
 
 tabella_scenario con_nomi() {

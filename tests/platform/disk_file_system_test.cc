@@ -14,6 +14,8 @@
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
 
+using namespace compila;
+
 namespace {
 
 std::string leggi_tutto(const std::filesystem::path& p) {

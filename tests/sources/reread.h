@@ -8,6 +8,8 @@
 #include "textio/field_reader.h"
 #include "textio/text_writer.h"
 
+namespace compila {
+
 // One line of a description read back as the compiler reads it: the keyword
 // field, the numbers that keyword takes and, for some, a closing text field.
 struct riga_letta {
@@ -54,3 +56,5 @@ inline std::vector<riga_letta> con_chiave(const std::vector<riga_letta>& lette,
     if (r.chiave.starts_with(prefisso)) scelte.push_back(r);
   return scelte;
 }
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 
 #include "sources/reread.h"
 
+using namespace compila;
+
 namespace {
 
 const std::vector<std::string>& righe() {
