@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "compiler/memorizza_percorso.h"
+#include "program_runner.h"
 #include "scratch_dir.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
@@ -27,29 +26,15 @@ using json = nlohmann::json;
 const std::string linea_base = "Verona _Firenze  _linea.txt";
 const std::string treno_base = "Verona _Firenze  _ EC 85-.txt";
 
-std::string tra_apici(const std::string& testo) {
-  std::string r = "'";
-  for (char ch : testo) r += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-  return r + "'";
-}
-
 struct autore {
   scratch_dir dir;
   std::string out, err;
 
   int esegui(const std::vector<std::string>& argomenti) {
-    std::string comando = "cd " + tra_apici(dir.path()) + " && " + tra_apici(COMPILA_SCENARIO_EXE);
-    for (const std::string& a : argomenti) {
-      comando += ' ';
-      comando += tra_apici(a);
-    }
-    comando += " >.out 2>.err";
-    const int stato = std::system(comando.c_str());
-    out = leggi(".out");
-    err = leggi(".err");
-    fs::remove(dir.percorso(".out"));
-    fs::remove(dir.percorso(".err"));
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    const corsa_programma c = esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti);
+    out = c.out;
+    err = c.err;
+    return c.stato;
   }
 
   std::string leggi(const std::string& nome) const {

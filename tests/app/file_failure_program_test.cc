@@ -1,9 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "program_runner.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
 #include "sources/line_description.h"
@@ -111,12 +110,6 @@ std::string leggi(const fs::path& p) {
   return ss.str();
 }
 
-std::string tra_apici(const std::string& testo) {
-  std::string r = "'";
-  for (char ch : testo) r += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-  return r + "'";
-}
-
 // Every entry under the directory with its bytes ("<dir>" for a directory).
 std::map<std::string, std::string> istantanea(const std::string& radice) {
   std::map<std::string, std::string> voci;
@@ -141,17 +134,12 @@ void riempi(const std::string& file) {
 
 struct programma {
   scratch_dir dir;
-  scratch_dir registri;  // the output streams, kept out of the directory watched
   std::string err;
 
   int esegui(const comando& argomenti) {
-    std::string riga = "cd " + tra_apici(dir.path()) + " && env -u DISPLAY " +
-                       tra_apici(COMPILA_SCENARIO_EXE);
-    for (const std::string& a : argomenti) riga += " " + tra_apici(a);
-    riga += " >" + tra_apici(registri.percorso("out")) + " 2>" + tra_apici(registri.percorso("err"));
-    const int stato = std::system(riga.c_str());
-    err = leggi(registri.percorso("err"));
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    const corsa_programma c = esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti);
+    err = c.err;
+    return c.stato;
   }
 };
 
