@@ -9,8 +9,8 @@
 
 namespace compila {
 
-// Files held in memory: the tests' disk. The directories are only names. Paths listed in fallisce_scrittura refuse
-// to be written, as a full disk would; a path in svanisce_dopo is deleted by
+// Files held in memory: the tests' disk. The directories are only names.
+// Paths listed in fallisce_scrittura refuse to be written, as a full disk would; a path in svanisce_dopo is deleted by
 // something else once it has been read that many times.
 class memory_file_system : public file_system {
  public:

@@ -129,7 +129,8 @@ void definisci_ispeziona(riga_comando& r, opzioni_inspect& oi) {
 }
 
 void controlla_ispeziona(const riga_comando& r, opzioni_programma& o) {
-  if (o.directory_uscita) throw errore_uso("inspect writes no scenario: --output-dir does not apply");
+  if (o.directory_uscita)
+    throw errore_uso("inspect writes no scenario: --output-dir does not apply");
   o.modo = modo_programma::ispeziona;
   opzioni_inspect& oi = o.ispezione;
   if (oi.directory.empty()) throw errore_uso("DIR must not be empty");

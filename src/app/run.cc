@@ -28,7 +28,7 @@ class esecuzione {
     if (!scrivi(file_scenario::note, righe_note())) return fallito();
     if (!scrivi(file_scenario::rallentamenti, righe_rallentamenti())) return fallito();
     if (!scrivi(file_scenario::scheda_treno, righe_scheda_treno())) return fallito();
-    return compila();
+    return compila_sorgenti();
   }
 
  private:
@@ -45,7 +45,7 @@ class esecuzione {
   // the train description once the compile has read it (or given up the
   // reading with anomaly 25). One that is gone or unreadable is a fault of
   // the disk, not of the description.
-  int compila() {
+  int compila_sorgenti() {
     const std::string linea = percorso(file_scenario::descrizione_linea);
     const std::string treno = percorso(file_scenario::descrizione_treno);
     std::string testo_linea, testo_treno, motivo;

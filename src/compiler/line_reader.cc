@@ -236,7 +236,8 @@ class lettura_linea {
   // A feature beyond the cells ends the features as if the file had ended.
   bool nel_percorso(int32_t p) {
     if (!oltre_le_celle(p, margine_voce, c_.ultima_cella())) return true;
-    c_.stato.registra(codice_anomalia::oltre_le_celle, p, origine_anomalia::descrizione_linea, riga_voce_);
+    c_.stato.registra(codice_anomalia::oltre_le_celle, p, origine_anomalia::descrizione_linea,
+                      riga_voce_);
     return false;
   }
 

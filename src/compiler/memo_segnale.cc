@@ -25,7 +25,8 @@ codice_anomalia memo_segnale(array_celle& celle, const valori_segnale& s) {
   const int16_t dato_1 = in_int16(int64_t{s.s1} * 10 + s.d1, "values 3 and 8 of a signal line");
   const int16_t dato_2 = in_int16(int64_t{s.s2} * 10 + s.d2, "values 4 and 9 of a signal line");
   const int16_t dato_3 = in_int16(int64_t{s.s3} * 10 + s.d3, "values 5 and 10 of a signal line");
-  const uint8_t tempo = s.sx == 2 ? in_byte(tempo_segnale(s.tempo), "the time (value 11) of a signal line") : 0;
+  const uint8_t tempo =
+      s.sx == 2 ? in_byte(tempo_segnale(s.tempo), "the time (value 11) of a signal line") : 0;
   std::array<uint8_t, 4> avvicinamento{};
   for (int b = 1; b <= 4; ++b)
     avvicinamento[b - 1] = in_byte(lati * 10 + b, "the kinds (values 2 and 7) of a signal line");

@@ -133,7 +133,8 @@ class lettore_treno {
   }
 
   esito_voce fuori_celle(int32_t posizione) {
-    c_.stato.registra(codice_anomalia::oltre_le_celle, posizione, origine_anomalia::descrizione_treno, riga());
+    c_.stato.registra(codice_anomalia::oltre_le_celle, posizione,
+                      origine_anomalia::descrizione_treno, riga());
     return esito_voce::fine_file;
   }
 
@@ -223,7 +224,8 @@ class lettore_treno {
       *valore = campi_.leggi_numero();
     if (fuori_dalle_celle(r.x)) return fuori_celle(r.x);
     const codice_anomalia codice = memo_rallentamento(c_.celle, r);
-    if (codice == codice_anomalia::nessuna || codice == codice_anomalia::approccio_su_cella_occupata) {
+    if (codice == codice_anomalia::nessuna ||
+        codice == codice_anomalia::approccio_su_cella_occupata) {
       ricorda_riga(cella_di_punto(r.x));
       ricorda_riga(cella_di_punto(int64_t{r.x} + r.l));
     }
@@ -261,7 +263,8 @@ class lettore_treno {
     for (int i : {voce::progressiva_tre, voce::progressiva_due, voce::progressiva_uno}) {
       const voce_scenario& v = c_.tabella[i];
       if (v.valore_1 % lunghezza_cella != 0 || v.valore_2 % lunghezza_cella != 0) {
-        c_.stato.registra(codice_anomalia::progressiva_fuori_griglia, origine_anomalia::descrizione_treno);
+        c_.stato.registra(codice_anomalia::progressiva_fuori_griglia,
+                          origine_anomalia::descrizione_treno);
         return;
       }
     }

@@ -36,10 +36,12 @@ struct vista {
   }
 };
 
-class pianta {
+class pannello_pianta {
  public:
-  pianta(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso, foglio_svg& f)
-      : s_(s), r_(r), fine_percorso_(fine_percorso), f_(f), ultimo_disegnato_(ultimo_disegnato()) {}
+  pannello_pianta(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso,
+                  foglio_svg& f)
+      : s_(s), r_(r), fine_percorso_(fine_percorso), f_(f),
+        ultimo_disegnato_(ultimo_disegnato()) {}
 
   void disegna() {
     const double x0 = margine_sinistro, y0 = pianta_alto + 20;
@@ -281,7 +283,7 @@ class pianta {
 
 void disegna_pianta(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso,
                     foglio_svg& f) {
-  pianta(s, r, fine_percorso, f).disegna();
+  pannello_pianta(s, r, fine_percorso, f).disegna();
 }
 
 }  // namespace compila

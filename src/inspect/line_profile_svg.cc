@@ -11,9 +11,10 @@ namespace compila {
 
 namespace {
 
-class profilo {
+class pannello_profilo {
  public:
-  profilo(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso, foglio_svg& f)
+  pannello_profilo(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso,
+                   foglio_svg& f)
       : s_(s), r_(r), fine_percorso_(fine_percorso), f_(f) {}
 
   void disegna() {
@@ -234,7 +235,7 @@ class profilo {
 
 void disegna_profilo(const scenario_compilato& s, const riepilogo& r, int32_t fine_percorso,
                      foglio_svg& f) {
-  profilo(s, r, fine_percorso, f).disegna();
+  pannello_profilo(s, r, fine_percorso, f).disegna();
 }
 
 }  // namespace compila

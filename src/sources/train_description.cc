@@ -131,7 +131,9 @@ std::vector<segnale_del_treno> segnali_in_ordine() {
     for (int32_t posizione : g.posizioni)
       segnali.push_back({posizione, g.sx, g.s1, g.s2, g.s3, 0, 0, 0, 0, 0, g.tempo});
   std::stable_sort(segnali.begin(), segnali.end(),
-                   [](const segnale_del_treno& a, const segnale_del_treno& b) { return a.posizione < b.posizione; });
+                   [](const segnale_del_treno& a, const segnale_del_treno& b) {
+                     return a.posizione < b.posizione;
+                   });
   return segnali;
 }
 
@@ -165,7 +167,8 @@ std::string riga_segnale(const segnale_del_treno& s) {
 std::vector<std::string> righe_descrizione_treno() {
   std::vector<std::string> righe(std::begin(generale_del_treno), std::end(generale_del_treno));
   righe.push_back("[aderenze]");
-  for (const posizione_valore& a : aderenze_del_treno) righe.push_back(riga_posizione_valore("aderenza", a));
+  for (const posizione_valore& a : aderenze_del_treno)
+    righe.push_back(riga_posizione_valore("aderenza", a));
   righe.push_back("[vel_limite]");
   for (const posizione_valore& v : velocita_limite_del_treno)
     righe.push_back(riga_posizione_valore("velocita", v));

@@ -42,8 +42,8 @@ TEST(MemorizzaDati, ReadingPastTheEndIs25) {
 
 TEST(MemorizzaDati, AbsentTrainDescriptionIs25OnceTheLineIsRead) {
   compilazione c;
-  EXPECT_EQ(memorizza_dati(c, {"[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n", std::nullopt}),
-            fine_lettura::treno_fallito);
+  const std::string linea = "[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n";
+  EXPECT_EQ(memorizza_dati(c, {linea, std::nullopt}), fine_lettura::treno_fallito);
   EXPECT_EQ(c.stato.codice_errore, 25);
   EXPECT_EQ(c.stato.anomalie.back().causa, "the train description file does not exist");
   EXPECT_EQ(c.stato.anomalie.back().origine, origine_anomalia::descrizione_treno);

@@ -249,7 +249,8 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
             "line 2: the file ends in the middle of an item: a value is missing, or the file does "
             "not end with its closing line \"[fine]\"");
   EXPECT_EQ(errore("[generale]\r\nvelocita, 0, 1300\r\n[fine]\r\n"),
-            "line 3: 260 is out of range for a speed limit in steps of 5 km/h, which holds 0 to 255");
+            "line 3: 260 is out of range for a speed limit in steps of 5 km/h, which holds 0 "
+            "to 255");
   EXPECT_NE(errore("[generale]\r\nstazione, 0, 8, 700, 300,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n"
                    "[fine]\r\n"),
             "no failure");
