@@ -1,6 +1,8 @@
 #include "app/run.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/binary_files.h"
@@ -40,30 +42,44 @@ class esecuzione {
     return amb_.fs.sostituisci(percorso(quale), testo_windows1252(righe), &errore_);
   }
 
-  // Reads back the two sources the run has just written, deleting each as
-  // the compile is done with it: the line description as soon as it is read,
-  // the train description once the compile has read it (or given up the
-  // reading with anomaly 25). One that is gone or unreadable is a fault of
-  // the disk, not of the description.
   int compila_sorgenti() {
-    const std::string linea = percorso(file_scenario::descrizione_linea);
-    const std::string treno = percorso(file_scenario::descrizione_treno);
-    std::string testo_linea, testo_treno, motivo;
-    if (!amb_.fs.leggi(linea, &testo_linea, &motivo)) return fallito("cannot read " + motivo);
-    elimina(linea);
-    const bool treno_leggibile = amb_.fs.leggi(treno, &testo_treno, &motivo);
-
     compilazione c;
     c.nome_linea = nome_linea_;
     c.nome_treno = nome_treno_;
-    const esito_compilazione esito = memorizza_percorso(
-        c, 1, {testo_linea, treno_leggibile ? std::optional<std::string_view>(testo_treno)
-                                            : std::nullopt});
-    const bool treno_richiesto =
-        esito.lettura == fine_lettura::treno_letto || esito.lettura == fine_lettura::treno_fallito;
-    if (treno_richiesto && !treno_leggibile) return fallito("cannot read " + motivo);
-    if (esito.lettura != fine_lettura::linea_fermata) elimina(treno);
+    esito_compilazione esito;
+    if (!leggi_e_compila(c, &esito)) return fallito("cannot read " + errore_);
+    return concludi(c, esito);
+  }
 
+  // Reads back the two sources the run has just written and compiles them,
+  // deleting each as the compile is done with it: the line description as
+  // soon as it is read, the train description once the compile has read it
+  // (or given up the reading with anomaly 25). False, with the reason in
+  // errore_, when a source the compile needs is gone or unreadable: a fault
+  // of the disk, not of the description.
+  bool leggi_e_compila(compilazione& c, esito_compilazione* esito) {
+    const std::string linea = percorso(file_scenario::descrizione_linea);
+    const std::string treno = percorso(file_scenario::descrizione_treno);
+    std::string testo_linea, testo_treno, motivo_treno;
+    if (!amb_.fs.leggi(linea, &testo_linea, &errore_)) return false;
+    elimina(linea);
+    const bool treno_leggibile = amb_.fs.leggi(treno, &testo_treno, &motivo_treno);
+
+    *esito = memorizza_percorso(c, 1, {testo_linea, treno_leggibile
+                                                        ? std::optional<std::string_view>(testo_treno)
+                                                        : std::nullopt});
+    const bool treno_richiesto = esito->lettura == fine_lettura::treno_letto ||
+                                 esito->lettura == fine_lettura::treno_fallito;
+    if (treno_richiesto && !treno_leggibile) {
+      errore_ = motivo_treno;
+      return false;
+    }
+    if (esito->lettura != fine_lettura::linea_fermata) elimina(treno);
+    return true;
+  }
+
+  // The numbered box, or the binary files and what the compile met.
+  int concludi(const compilazione& c, const esito_compilazione& esito) {
     if (esito.errore_fatale != 0) {
       amb_.ui.mostra_errore(" Errore n. " + std::to_string(esito.errore_fatale));
       return esito_errore_fatale;

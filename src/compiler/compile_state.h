@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "model/compiled_scenario.h"
 #include "model/compile_status.h"
+#include "model/compiled_scenario.h"
 
 namespace compila {
 

@@ -1,7 +1,7 @@
 #include "compiler/gradient_placement.h"
 
-#include "compiler/narrowing.h"
 #include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
 
 namespace compila {
 

@@ -6,15 +6,15 @@
 
 #include "compiler/cell_positions.h"
 #include "compiler/curve_plan.h"
-#include "compiler/source_error.h"
 #include "compiler/gradient_placement.h"
 #include "compiler/keywords.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
 #include "compiler/narrowing.h"
-#include "model/rounding.h"
 #include "compiler/progressive_ordina.h"
 #include "compiler/sign_board_placement.h"
+#include "compiler/source_error.h"
+#include "model/rounding.h"
 #include "textio/field_reader.h"
 
 namespace compila {

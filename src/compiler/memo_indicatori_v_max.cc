@@ -1,8 +1,8 @@
 #include "compiler/memo_indicatori_v_max.h"
 
+#include "compiler/cell_positions.h"
 #include "compiler/narrowing.h"
 #include "model/rounding.h"
-#include "compiler/cell_positions.h"
 
 namespace compila {
 

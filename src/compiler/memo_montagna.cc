@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "compiler/narrowing.h"
 #include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
 
 namespace compila {
 

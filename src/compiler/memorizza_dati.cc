@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
-#include "compiler/source_error.h"
 #include "compiler/line_reader.h"
+#include "compiler/source_error.h"
 #include "compiler/train_reader.h"
 
 namespace compila {

@@ -1,7 +1,7 @@
 #include "compiler/sign_board_placement.h"
 
-#include "compiler/narrowing.h"
 #include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
 #include "textio/windows1252.h"
 
 namespace compila {

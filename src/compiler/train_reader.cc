@@ -3,13 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/cell_positions.h"
 #include "compiler/keywords.h"
-#include "compiler/source_error.h"
 #include "compiler/memo_rallentamento.h"
 #include "compiler/memo_segnale.h"
 #include "compiler/narrowing.h"
+#include "compiler/source_error.h"
 #include "model/rounding.h"
-#include "compiler/cell_positions.h"
 #include "textio/field_reader.h"
 #include "textio/windows1252.h"
 
