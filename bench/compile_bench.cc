@@ -11,35 +11,33 @@
 #include "compiler/memorizza_percorso.h"
 #include "compiler/signal_completion.h"
 #include "output/cell_file.h"
-#include "peak_memory.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
-#include "platform/memory_file_system.h"
+#include "peak_memory.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
-const sorgenti kSorgenti{"linea.txt", "treno.txt", false};
-
 struct scenario {
-  memory_file_system fs;
-  scenario(const std::vector<std::string>& linea, const std::vector<std::string>& treno) {
-    fs.file[kSorgenti.descrizione_linea] = testo_windows1252(linea);
-    fs.file[kSorgenti.descrizione_treno] = testo_windows1252(treno);
-  }
-  compilazione compila() {
+  std::string linea, treno;
+  scenario(const std::vector<std::string>& righe_linea, const std::vector<std::string>& righe_treno)
+      : linea(testo_windows1252(righe_linea)), treno(testo_windows1252(righe_treno)) {}
+  testi_sorgenti testi() const { return {linea, treno}; }
+  compilazione compila() const {
     compilazione c;
     c.nome_linea = "Verona _Firenze  ";
     c.nome_treno = " EC 85";
-    memorizza_percorso(c, 1, fs, kSorgenti);
+    memorizza_percorso(c, 1, testi());
     return c;
   }
 };
 
 size_t codifica_tutto(const compilazione& c) {
-  return codifica_profilo(*c.profilo).size() + codifica_tabella(c.tabella).size() +
+  return codifica_profilo(c.profilo).size() + codifica_tabella(c.tabella).size() +
          codifica_celle(c.celle).size();
 }
 
@@ -118,7 +116,7 @@ void BM_SignalCompletion(benchmark::State& state) {
   compilazione letto;
   letto.nome_linea = "Verona _Firenze  ";
   letto.nome_treno = " EC 85";
-  memorizza_dati(letto, s.fs, kSorgenti);
+  memorizza_dati(letto, s.testi());
   for (auto _ : state) {
     state.PauseTiming();
     compilazione c = letto;
@@ -158,7 +156,7 @@ void picco_per_file(benchmark::State& state, scenario& s) {
     azzera_picco();
     const size_t prima = memoria_in_uso();
     compilazione c = s.compila();
-    const std::string profilo = codifica_profilo(*c.profilo);
+    const std::string profilo = codifica_profilo(c.profilo);
     const std::string tabella = codifica_tabella(c.tabella);
     const std::string celle = codifica_celle(c.celle);
     picco = picco_memoria() - prima;

@@ -15,13 +15,14 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "compiler/memorizza_percorso.h"
-#include "compiler/sorgenti.h"
+#include "compiler/scenario_codes.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
-#include "platform/memory_file_system.h"
+
+using namespace compila;
 
 namespace {
 
@@ -59,7 +60,7 @@ ingresso dividi(std::string_view dati) {
 // its 16-bit length field is the one failure they report by design.
 void codifica(const compilazione& c) {
   try {
-    if (c.j != 0 && c.profilo.has_value()) (void)codifica_profilo(*c.profilo);
+    if (c.con_disegno()) (void)codifica_profilo(c.profilo);
     (void)codifica_tabella(c.tabella);
   } catch (const std::length_error&) {
   }
@@ -72,19 +73,21 @@ void codifica(const compilazione& c) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   const ingresso in = dividi(std::string_view(reinterpret_cast<const char*>(dati), dimensione));
 
-  memory_file_system fs;
-  const sorgenti s{"linea.txt", "treno.txt", true};
-  if (!in.senza_linea) fs.file[s.descrizione_linea] = std::string(in.linea);
-  if (!in.senza_treno) fs.file[s.descrizione_treno] = std::string(in.treno);
+  testi_sorgenti s;
+  if (!in.senza_linea) s.descrizione_linea = in.linea;
+  if (!in.senza_treno) s.descrizione_treno = in.treno;
 
   compilazione c;
   c.nome_linea = "Verona _Firenze  ";
   c.nome_treno = " EC 85";
-  const esito_compilazione esito = memorizza_percorso(c, in.j, fs, s);
+  const esito_compilazione esito = memorizza_percorso(c, in.j, s);
 
-  if (esito.errore_fatale != 0 && esito.errore_fatale != 1250 && esito.errore_fatale != 1251)
+  if (esito.errore_fatale != 0 && esito.errore_fatale != errore_marcatori &&
+      esito.errore_fatale != errore_codici)
     fallisci("unknown fatal error " + std::to_string(esito.errore_fatale));
   if (esito.celle_create != c.celle_create()) fallisci("celle_create disagrees with the cells");
+  if (c.con_disegno() != (in.j != 0 && c.celle_create()))
+    fallisci("a line drawing exactly when j asks for one and there are cells");
   if (!esito.celle_create || esito.errore_fatale != 0) return 0;
   codifica(c);
   return 0;

@@ -13,6 +13,8 @@
 
 #include "textio/field_reader.h"
 
+using namespace compila;
+
 namespace {
 
 [[noreturn]] void fallisci(const std::string& cosa) {

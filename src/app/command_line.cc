@@ -9,16 +9,18 @@
 #define COMPILA_VERSIONE "unknown"
 #endif
 
+namespace compila {
+
 namespace {
 
-constexpr const char* kProgramma = "compila_scenario";
+constexpr const char* nome_programma = "compila_scenario";
 
-constexpr const char* kDescrizione =
+constexpr const char* descrizione_programma =
     "Compiles a train-driving scenario, a line description and a train description,\n"
     "into the simulator's binary files. Without a command it produces the built-in\n"
     "scenario beside the program.";
 
-constexpr const char* kEsiti =
+constexpr const char* esiti =
     "Exit status:\n"
     "  0  success\n"
     "  1  the compile recorded an anomaly (the files are still written, unless\n"
@@ -27,7 +29,7 @@ constexpr const char* kEsiti =
     "  3  fatal error 1250 or 1251 (no binary file written)\n"
     "  4  a file could not be read or written\n";
 
-constexpr const char* kEsitiIspezione =
+constexpr const char* esiti_ispezione =
     "Exit status:\n"
     "  0  success\n"
     "  2  usage error, or --csv or --svg naming one of the files inspected\n"
@@ -55,106 +57,134 @@ void aggiungi_directory(CLI::App& app, std::optional<std::string>& directory,
   app.add_option("--output-dir", directory, descrizione)->type_name("DIR");
 }
 
+// The program's options and commands as the parser fills them, before they
+// are checked and gathered into opzioni_programma.
+struct riga_comando {
+  CLI::App app{descrizione_programma, nome_programma};
+  CLI::App* esporta = nullptr;
+  CLI::App* compila = nullptr;
+  CLI::App* ispeziona = nullptr;
+  std::optional<std::string> directory_esporta, directory_compila;
+  std::optional<std::string> linea_ispezione, treno_ispezione, csv, svg;
+};
+
+void definisci_programma(riga_comando& r, opzioni_programma& o) {
+  r.app.set_version_flag("--version", std::string(nome_programma) + " " + COMPILA_VERSIONE,
+                         "Print the version and exit");
+  r.app.set_help_flag("-h,--help", "Print this help and exit");
+  r.app.footer(esiti);
+  r.app.require_subcommand(0, 1);
+  aggiungi_directory(r.app, o.directory_uscita,
+                     "Write the built-in scenario's files into DIR instead of beside the program");
+}
+
+void definisci_esporta(riga_comando& r) {
+  r.esporta = r.app.add_subcommand(
+      "export-sources", "Write the built-in line and train descriptions, as templates to edit");
+  aggiungi_directory(*r.esporta, r.directory_esporta,
+                     "Write them into DIR (default: the current directory)");
+}
+
+void definisci_compila(riga_comando& r, opzioni_compilazione& oc) {
+  CLI::App* c = r.compila = r.app.add_subcommand(
+      "compile", "Compile LINE and TRAIN into the binary files; the sources are left untouched");
+  c->add_option("LINE", oc.descrizione_linea, "The line description file")
+      ->required()
+      ->type_name("FILE");
+  c->add_option("TRAIN", oc.descrizione_treno, "The train description file")
+      ->required()
+      ->type_name("FILE");
+  c->add_option("--line-name", oc.nome_linea,
+                "Line name for the file names (default: from LINE's name, \"X_linea.txt\" "
+                "giving X, else its stem)")
+      ->type_name("NAME");
+  c->add_option("--train-name", oc.nome_treno,
+                "Train name for the file names (default: from TRAIN's name, \"X_Y-.txt\" "
+                "giving Y, else its stem)")
+      ->type_name("NAME");
+  aggiungi_directory(*c, r.directory_compila,
+                     "Write the binary files into DIR (default: the current directory)");
+  c->add_flag("--no-profile", oc.senza_profilo,
+              "Build no line drawing and write no line profile file (an existing one is left "
+              "untouched)");
+  c->add_flag("--json", oc.json, "Print the result as one JSON object on the standard output");
+  c->footer(esiti);
+}
+
+void definisci_ispeziona(riga_comando& r, opzioni_inspect& oi) {
+  CLI::App* i = r.ispeziona = r.app.add_subcommand(
+      "inspect", "Decode the compiled files in DIR and show the scenario they hold");
+  i->add_option("DIR", oi.directory, "Where the files are (default: the current directory)")
+      ->type_name("DIR");
+  i->add_option("--line-name", r.linea_ispezione,
+                "Line name of the file names (default: \"" + nome_linea_incorporata + "\")")
+      ->type_name("NAME");
+  i->add_option("--train-name", r.treno_ispezione,
+                "Train name of the file names (default: \"" + nome_treno_incorporato + "\")")
+      ->type_name("NAME");
+  i->add_flag("--json", oi.json, "Print the summary as one JSON object");
+  i->add_option("--csv", r.csv, "Write one row per cell, every field, to FILE")->type_name("FILE");
+  i->add_option("--svg", r.svg, "Draw the line's plan and profile into FILE")->type_name("FILE");
+  i->footer(esiti_ispezione);
+}
+
+void controlla_ispeziona(const riga_comando& r, opzioni_programma& o) {
+  if (o.directory_uscita)
+    throw errore_uso("inspect writes no scenario: --output-dir does not apply");
+  o.modo = modo_programma::ispeziona;
+  opzioni_inspect& oi = o.ispezione;
+  if (oi.directory.empty()) throw errore_uso("DIR must not be empty");
+  controlla_nome(r.linea_ispezione, "--line-name");
+  controlla_nome(r.treno_ispezione, "--train-name");
+  if (r.csv && r.csv->empty()) throw errore_uso("--csv needs a file name");
+  if (r.svg && r.svg->empty()) throw errore_uso("--svg needs a file name");
+  oi.nome_linea = r.linea_ispezione.value_or(oi.nome_linea);
+  oi.nome_treno = r.treno_ispezione.value_or(oi.nome_treno);
+  oi.csv = r.csv.value_or("");
+  oi.svg = r.svg.value_or("");
+}
+
+// The command given decides the mode; each option is checked once parsed.
+// Throws errore_uso for the first one that is not acceptable.
+void scegli_modo(const riga_comando& r, opzioni_programma& o) {
+  if (r.esporta->parsed() || r.compila->parsed()) {
+    if (o.directory_uscita) throw errore_uso("--output-dir goes after the command it applies to");
+    o.directory_uscita = r.esporta->parsed() ? r.directory_esporta : r.directory_compila;
+    o.modo = r.esporta->parsed() ? modo_programma::esporta_sorgenti : modo_programma::compila;
+  }
+  if (r.ispeziona->parsed()) controlla_ispeziona(r, o);
+  controlla_directory(o.directory_uscita);
+  controlla_nome(o.compilazione.nome_linea, "--line-name");
+  controlla_nome(o.compilazione.nome_treno, "--train-name");
+}
+
 }  // namespace
 
 opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std::ostream& out,
                                         std::ostream& err) {
   opzioni_programma o;
-  std::optional<std::string> directory_esporta, directory_compila;
-
-  CLI::App app(kDescrizione, kProgramma);
-  app.set_version_flag("--version", std::string(kProgramma) + " " + COMPILA_VERSIONE,
-                       "Print the version and exit");
-  app.set_help_flag("-h,--help", "Print this help and exit");
-  app.footer(kEsiti);
-  app.require_subcommand(0, 1);
-  aggiungi_directory(app, o.directory_uscita,
-                     "Write the built-in scenario's files into DIR instead of beside the program");
-
-  CLI::App* esporta = app.add_subcommand(
-      "export-sources", "Write the built-in line and train descriptions, as templates to edit");
-  aggiungi_directory(*esporta, directory_esporta, "Write them into DIR (default: the current directory)");
-
-  opzioni_compilazione& oc = o.compilazione;
-  CLI::App* compila = app.add_subcommand(
-      "compile", "Compile LINE and TRAIN into the binary files; the sources are left untouched");
-  compila->add_option("LINE", oc.descrizione_linea, "The line description file")->required()->type_name("FILE");
-  compila->add_option("TRAIN", oc.descrizione_treno, "The train description file")->required()->type_name("FILE");
-  compila->add_option("--line-name", oc.nome_linea,
-                      "Line name for the file names (default: from LINE's name, \"X_linea.txt\" "
-                      "giving X, else its stem)")
-      ->type_name("NAME");
-  compila->add_option("--train-name", oc.nome_treno,
-                      "Train name for the file names (default: from TRAIN's name, \"X_Y-.txt\" "
-                      "giving Y, else its stem)")
-      ->type_name("NAME");
-  aggiungi_directory(*compila, directory_compila,
-                     "Write the binary files into DIR (default: the current directory)");
-  compila->add_flag("--no-profile", oc.senza_profilo,
-                    "Build no line drawing and write no line profile file (an existing one is "
-                    "left untouched)");
-  compila->add_flag("--json", oc.json, "Print the result as one JSON object on the standard output");
-  compila->footer(kEsiti);
-
-  opzioni_inspect& oi = o.ispezione;
-  std::optional<std::string> linea_ispezione, treno_ispezione, csv, svg;
-  CLI::App* ispeziona = app.add_subcommand(
-      "inspect", "Decode the compiled files in DIR and show the scenario they hold");
-  ispeziona
-      ->add_option("DIR", oi.directory, "Where the files are (default: the current directory)")
-      ->type_name("DIR");
-  ispeziona
-      ->add_option("--line-name", linea_ispezione,
-                   "Line name of the file names (default: \"" + nome_linea_incorporata + "\")")
-      ->type_name("NAME");
-  ispeziona
-      ->add_option("--train-name", treno_ispezione,
-                   "Train name of the file names (default: \"" + nome_treno_incorporato + "\")")
-      ->type_name("NAME");
-  ispeziona->add_flag("--json", oi.json, "Print the summary as one JSON object");
-  ispeziona->add_option("--csv", csv, "Write one row per cell, every field, to FILE")
-      ->type_name("FILE");
-  ispeziona->add_option("--svg", svg, "Draw the line's plan and profile into FILE")
-      ->type_name("FILE");
-  ispeziona->footer(kEsitiIspezione);
-
+  riga_comando r;
+  definisci_programma(r, o);
+  definisci_esporta(r);
+  definisci_compila(r, o.compilazione);
+  definisci_ispeziona(r, o.ispezione);
   try {
-    app.parse(argc, argv);
-    if (esporta->parsed() || compila->parsed()) {
-      if (o.directory_uscita)
-        throw errore_uso("--output-dir goes after the command it applies to");
-      o.directory_uscita = esporta->parsed() ? directory_esporta : directory_compila;
-      o.modo = esporta->parsed() ? modo_programma::esporta_sorgenti : modo_programma::compila;
-    }
-    if (ispeziona->parsed()) {
-      if (o.directory_uscita)
-        throw errore_uso("inspect writes no scenario: --output-dir does not apply");
-      o.modo = modo_programma::ispeziona;
-      if (oi.directory.empty()) throw errore_uso("DIR must not be empty");
-      controlla_nome(linea_ispezione, "--line-name");
-      controlla_nome(treno_ispezione, "--train-name");
-      if (csv && csv->empty()) throw errore_uso("--csv needs a file name");
-      if (svg && svg->empty()) throw errore_uso("--svg needs a file name");
-      oi.nome_linea = linea_ispezione.value_or(oi.nome_linea);
-      oi.nome_treno = treno_ispezione.value_or(oi.nome_treno);
-      oi.csv = csv.value_or("");
-      oi.svg = svg.value_or("");
-    }
-    controlla_directory(o.directory_uscita);
-    controlla_nome(oc.nome_linea, "--line-name");
-    controlla_nome(oc.nome_treno, "--train-name");
+    r.app.parse(argc, argv);
+    scegli_modo(r, o);
     return o;
   } catch (const CLI::CallForHelp&) {
-    out << app.help();
+    out << r.app.help();
   } catch (const CLI::CallForAllHelp&) {
-    out << app.help("", CLI::AppFormatMode::All);
+    out << r.app.help("", CLI::AppFormatMode::All);
   } catch (const CLI::CallForVersion& e) {
     out << e.what() << "\n";
   } catch (const std::exception& e) {
-    err << kProgramma << ": " << e.what() << "\n"
-        << "Try '" << kProgramma << " --help' for more information.\n";
+    err << nome_programma << ": " << e.what() << "\n"
+        << "Try '" << nome_programma << " --help' for more information.\n";
     o.esito = esito_uso;
   }
   o.modo = modo_programma::esci;
   return o;
 }
+
+}  // namespace compila

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "app/inspect_mode.h"
+#include "app/status.h"
+
+namespace compila {
 
 // What the command line asks for.
 enum class modo_programma {
@@ -32,10 +35,9 @@ struct opzioni_programma {
   int esito = 0;  // for modo_programma::esci: the exit status
 };
 
-// Exit status of a command line the program does not understand.
-inline constexpr int esito_uso = 2;
-
 // Parses argv (argv[0] is the program). --help and --version are
 // written to out (status 0); a usage error is explained on err (status 2).
 opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std::ostream& out,
                                         std::ostream& err);
+
+}  // namespace compila

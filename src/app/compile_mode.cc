@@ -3,31 +3,16 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "app/binary_files.h"
 #include "app/diagnostics.h"
 #include "app/file_names.h"
 #include "app/run.h"
 #include "app/source_names.h"
 #include "compiler/memorizza_percorso.h"
-#include "output/binary_files.h"
-#include "platform/forwarding_file_system.h"
-#include "platform/memory_file_system.h"
+
+namespace compila {
 
 namespace {
-
-constexpr const char* kProgramma = "compila_scenario: ";
-
-// Keeps the names of the files it replaced, in order.
-class scritture_registrate : public forwarding_file_system {
- public:
-  using forwarding_file_system::forwarding_file_system;
-  bool sostituisci(const std::string& p, std::string_view contenuto, std::string* err) override {
-    if (!forwarding_file_system::sostituisci(p, contenuto, err)) return false;
-    scritti.push_back(p);
-    return true;
-  }
-
-  std::vector<std::string> scritti;
-};
 
 // Without a directory the files go to the current one under their bare names.
 std::string percorso(const std::optional<std::string>& directory, const nomi_scenario& nomi,
@@ -45,7 +30,7 @@ nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
   nlohmann::ordered_json anomalie = nlohmann::ordered_json::array();
   for (const anomalia& a : c.stato.anomalie) {
     anomalie.push_back({
-        {"code", a.codice},
+        {"code", numero(a.codice)},
         {"position", intero_o_null(a.posizione)},
         {"source", nome_origine(a.origine)},
         {"line", intero_o_null(a.riga > 0 ? std::optional<int32_t>(a.riga) : std::nullopt)},
@@ -61,16 +46,20 @@ nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
   };
 }
 
-// Each source must be a readable regular file before the compile starts: the
-// compile itself would take a missing line description for anomaly 101. The
-// compile then reads what was read here, so a source deleted or changed in
-// between cannot make it compile something else.
-bool leggi_sorgenti(const opzioni_compilazione& o, file_system& fs, memory_file_system* letti,
+// The author's two sources, read once before the compile starts: a source
+// that cannot be read is a file error, not an anomaly of the description.
+struct sorgenti_lette {
+  std::string linea;
+  std::string treno;
+};
+
+bool leggi_sorgenti(const opzioni_compilazione& o, file_system& fs, sorgenti_lette* letti,
                     std::ostream& err) {
-  for (const std::string* p : {&o.descrizione_linea, &o.descrizione_treno}) {
+  for (auto [p, testo] : {std::pair{&o.descrizione_linea, &letti->linea},
+                          std::pair{&o.descrizione_treno, &letti->treno}}) {
     std::string motivo;
-    if (!fs.leggi(*p, &letti->file[*p], &motivo)) {
-      err << kProgramma << "cannot read " << motivo << "\n";
+    if (!fs.leggi(*p, testo, &motivo)) {
+      err << prefisso << "cannot read " << motivo << "\n";
       return false;
     }
   }
@@ -82,7 +71,7 @@ bool uscita_su_sorgente(file_system& fs, const percorsi_binari& binari,
   for (const std::string* uscita : {&binari.profilo_linea, &binari.tabella, &binari.celle}) {
     for (const std::string* sorgente : {&o.descrizione_linea, &o.descrizione_treno}) {
       if (!fs.stesso_file(*uscita, *sorgente)) continue;
-      err << kProgramma << "the output " << *uscita << " would replace the source " << *sorgente
+      err << prefisso << "the output " << *uscita << " would replace the source " << *sorgente
           << "; choose other names or another --output-dir\n";
       return true;
     }
@@ -93,7 +82,7 @@ bool uscita_su_sorgente(file_system& fs, const percorsi_binari& binari,
 class compilazione_autore {
  public:
   compilazione_autore(const opzioni_compilazione& o, const std::optional<std::string>& directory,
-                      file_system& fs, file_system& sorgenti, std::ostream& err)
+                      file_system& fs, const sorgenti_lette& sorgenti, std::ostream& err)
       : o_(o), directory_(directory), fs_(fs), sorgenti_(sorgenti), err_(err),
         nomi_(nomi_da_sorgenti(o.descrizione_linea, o.descrizione_treno, o.nome_linea,
                                o.nome_treno)) {}
@@ -103,31 +92,31 @@ class compilazione_autore {
   int esegui() {
     c_.nome_linea = nomi_.linea;
     c_.nome_treno = nomi_.treno;
-    const sorgenti s{o_.descrizione_linea, o_.descrizione_treno, false};
-    const esito_compilazione esito = memorizza_percorso(c_, o_.senza_profilo ? 0 : 1, sorgenti_, s);
+    const esito_compilazione esito =
+        memorizza_percorso(c_, o_.senza_profilo ? 0 : 1, {sorgenti_.linea, sorgenti_.treno});
     const file_autore file{o_.descrizione_linea, o_.descrizione_treno};
     for (const anomalia& a : c_.stato.anomalie) err_ << riga_diagnostica(a, file) << "\n";
     errore_fatale_ = esito.errore_fatale;
 
     if (esito.errore_fatale != 0) {
-      err_ << kProgramma << messaggio_errore_fatale(esito.errore_fatale)
+      err_ << prefisso << messaggio_errore_fatale(esito.errore_fatale)
            << "; no binary file written\n";
       return esito_errore_fatale;
     }
     if (!esito.celle_create) {
-      err_ << kProgramma
+      err_ << prefisso
            << "no binary file written: the line description stopped before its route length\n";
       return esito_anomalia;
     }
     std::string motivo;
-    if (!scrivi_file_binari(scritture_, c_, binari(), &motivo)) {
-      err_ << kProgramma << "cannot write " << motivo << "\n";
+    if (!scrivi_file_binari(fs_, c_, binari(), &motivo, &scritti_)) {
+      err_ << prefisso << "cannot write " << motivo << "\n";
       return esito_errore_file;
     }
     return c_.stato.anomalie.empty() && c_.stato.codice_errore == 0 ? esito_ok : esito_anomalia;
   }
 
-  nlohmann::ordered_json json() const { return in_json(c_, errore_fatale_, scritture_.scritti); }
+  nlohmann::ordered_json risultato_json() const { return in_json(c_, errore_fatale_, scritti_); }
 
  private:
   percorsi_binari binari() const {
@@ -139,10 +128,10 @@ class compilazione_autore {
   const opzioni_compilazione& o_;
   const std::optional<std::string>& directory_;
   file_system& fs_;
-  file_system& sorgenti_;  // the two sources as read
+  const sorgenti_lette& sorgenti_;
   std::ostream& err_;
   const nomi_scenario nomi_;
-  scritture_registrate scritture_{fs_};
+  std::vector<std::string> scritti_;  // the binary files written, in order
   compilazione c_;
   int32_t errore_fatale_ = 0;
 };
@@ -151,17 +140,16 @@ class compilazione_autore {
 
 int esegui_compila(const opzioni_compilazione& o, const std::optional<std::string>& directory,
                    file_system& fs, std::ostream& out, std::ostream& err) {
-  if (directory && !fs.e_directory(*directory)) {
-    err << kProgramma << "output directory " << *directory << " does not exist\n";
-    return esito_errore_file;
-  }
-  memory_file_system sorgenti;
+  if (!directory_uscita_esiste(fs, directory, err)) return esito_errore_file;
+  sorgenti_lette sorgenti;
   if (!leggi_sorgenti(o, fs, &sorgenti, err)) return esito_errore_file;
   compilazione_autore compilazione(o, directory, fs, sorgenti, err);
   if (compilazione.scriverebbe_su_sorgente()) return esito_uso;
   const int esito = compilazione.esegui();
   if (o.json)
-    out << compilazione.json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+    out << compilazione.risultato_json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
         << "\n";
   return esito;
 }
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 #include "app/command_line.h"
 #include "platform/file_system.h"
 
+namespace compila {
+
 // Compiles an author's two sources and writes the binary files into the
 // directory (the current one when none is given), named by the usual rule.
 // The sources are only read. Every anomaly goes to err as one
@@ -14,3 +16,5 @@
 // describing the result goes to out. Returns the exit status.
 int esegui_compila(const opzioni_compilazione& o, const std::optional<std::string>& directory,
                    file_system& fs, std::ostream& out, std::ostream& err);
+
+}  // namespace compila

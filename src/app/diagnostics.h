@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "model/stato_compilazione.h"
+#include "model/compile_status.h"
+
+namespace compila {
 
 // The author's two files, as named on the command line.
 struct file_autore {
@@ -20,12 +22,11 @@ const char* nome_origine(origine_anomalia origine);
 // since they concern its signals and slowdowns.
 const std::string& file_da_correggere(const anomalia& a, const file_autore& file);
 
-// What is wrong, in plain words, and where it helps what to do.
-std::string messaggio_anomalia(const anomalia& a);
-
 // "FILE:LINE: anomaly CODE at POS m: MESSAGE"; ":LINE" is left out where no
 // source line applies and " at POS m" for codes that record no position.
 std::string riga_diagnostica(const anomalia& a, const file_autore& file);
 
 // Why the compile ended with fatal error 1250 or 1251.
-std::string messaggio_errore_fatale(int32_t numero);
+std::string messaggio_errore_fatale(int32_t errore);
+
+}  // namespace compila

@@ -8,6 +8,8 @@
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+namespace compila {
+
 namespace {
 
 // Single quotes keep the names' blanks when the line is pasted into a shell.
@@ -21,10 +23,7 @@ std::string tra_apici(const std::string& testo) {
 
 int esegui_esporta(const std::optional<std::string>& directory, file_system& fs,
                    std::ostream& out, std::ostream& err) {
-  if (directory && !fs.e_directory(*directory)) {
-    err << "compila_scenario: output directory " << *directory << " does not exist\n";
-    return esito_errore_file;
-  }
+  if (!directory_uscita_esiste(fs, directory, err)) return esito_errore_file;
   struct sorgente {
     file_scenario quale;
     std::vector<std::string> righe;
@@ -39,10 +38,12 @@ int esegui_esporta(const std::optional<std::string>& directory, file_system& fs,
                   : nome_file(nome_linea_incorporata, nome_treno_incorporato, s.quale);
     std::string motivo;
     if (!fs.sostituisci(percorso, testo_windows1252(s.righe), &motivo)) {
-      err << "compila_scenario: cannot write " << motivo << "\n";
+      err << prefisso << "cannot write " << motivo << "\n";
       return esito_errore_file;
     }
     out << tra_apici(percorso) << "\n";
   }
   return esito_ok;
 }
+
+}  // namespace compila

@@ -2,6 +2,8 @@
 
 #include "platform/program_directory.h"
 
+namespace compila {
+
 std::string nome_file(const std::string& nome_linea, const std::string& nome_treno,
                       file_scenario quale) {
   const std::string treno = "_" + nome_treno;
@@ -24,3 +26,5 @@ std::string percorso_file(const std::string& directory, const std::string& nome_
   if (percorso.empty() || percorso.back() != separatore) percorso += separatore;
   return percorso + nome_file(nome_linea, nome_treno, quale);
 }
+
+}  // namespace compila

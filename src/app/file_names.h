@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace compila {
+
 // The files of one scenario; each name joins the directory, a separator, the
 // line name, for the train's files "_" and the train name, and a suffix, every
 // blank of the names kept.
@@ -24,3 +26,5 @@ std::string nome_file(const std::string& nome_linea, const std::string& nome_tre
 // separator does not get a second one.
 std::string percorso_file(const std::string& directory, const std::string& nome_linea,
                           const std::string& nome_treno, file_scenario quale);
+
+}  // namespace compila

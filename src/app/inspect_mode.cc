@@ -5,15 +5,17 @@
 #include "app/command_line.h"
 #include "app/file_names.h"
 #include "app/run.h"
-#include "compiler/numeri.h"
 #include "inspect/cell_csv.h"
+#include "inspect/consistency.h"
 #include "inspect/json_summary.h"
 #include "inspect/line_svg.h"
-#include "inspect/riepilogo.h"
+#include "inspect/summary.h"
 #include "inspect/text_summary.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
+
+namespace compila {
 
 namespace {
 
@@ -24,7 +26,7 @@ class ispezione {
 
   int esegui() {
     if (!o_.directory.empty() && !fs_.e_directory(o_.directory)) {
-      err_ << "compila_scenario: directory " << o_.directory << " does not exist\n";
+      err_ << prefisso << "directory " << o_.directory << " does not exist\n";
       return esito_errore_file;
     }
     if (uscita_su_ingresso()) return esito_uso;
@@ -49,11 +51,11 @@ class ispezione {
     const std::string p = percorso(quale);
     std::string byte, motivo;
     if (!fs_.leggi(p, &byte, &motivo)) {
-      err_ << "compila_scenario: cannot read " << motivo << "\n";
+      err_ << prefisso << "cannot read " << motivo << "\n";
       return false;
     }
     if (!decodifica(byte, dove, &motivo)) {
-      err_ << "compila_scenario: " << p << " is not " << genere << ": " << motivo << "\n";
+      err_ << prefisso << p << " is not " << genere << ": " << motivo << "\n";
       return false;
     }
     return true;
@@ -67,7 +69,7 @@ class ispezione {
       for (file_scenario f :
            {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
         if (!fs_.stesso_file(*uscita, percorso(f))) continue;
-        err_ << "compila_scenario: " << *uscita
+        err_ << prefisso << *uscita
              << " is one of the files inspected; choose another name\n";
         return true;
       }
@@ -87,35 +89,20 @@ class ispezione {
                   &s_.profilo));
   }
 
-  // The cells and the drawing reach 7000 m past the route's end that the
-  // table records; files of another scenario or of another kind do not.
   bool coerenti() {
-    const int64_t lunghezza = s_.tabella[voce::generale_treno].valore_2;
-    const int64_t ultimo_metro = lunghezza + coda_percorso;
-    const int64_t celle = dividi_arrotondando(ultimo_metro, lunghezza_cella) + 1;
-    if (lunghezza <= 0) {
-      err_ << "compila_scenario: " << percorso(file_scenario::tabella)
-           << " records a route length of " << lunghezza << " m\n";
-      return false;
-    }
-    if (static_cast<int64_t>(s_.celle.size()) != celle) {
-      err_ << "compila_scenario: " << percorso(file_scenario::celle) << " holds " << s_.celle.size()
-           << " cells, but the route of " << lunghezza << " m needs " << celle << "\n";
-      return false;
-    }
-    if (s_.profilo.ultimo_metro() >= 0 && s_.profilo.ultimo_metro() != ultimo_metro) {
-      err_ << "compila_scenario: " << percorso(file_scenario::profilo_linea)
-           << " draws metres 0 to " << s_.profilo.ultimo_metro() << ", but the route of "
-           << lunghezza << " m needs 0 to " << ultimo_metro << "\n";
-      return false;
-    }
-    return true;
+    std::string motivo;
+    if (controlla_coerenza(s_, {percorso(file_scenario::profilo_linea),
+                                percorso(file_scenario::tabella), percorso(file_scenario::celle)},
+                           &motivo))
+      return true;
+    err_ << prefisso << motivo << "\n";
+    return false;
   }
 
   bool scrivi(const std::string& p, const std::string& contenuto) {
     std::string motivo;
     if (fs_.sostituisci(p, contenuto, &motivo)) return true;
-    err_ << "compila_scenario: cannot write " << motivo << "\n";
+    err_ << prefisso << "cannot write " << motivo << "\n";
     return false;
   }
 
@@ -132,3 +119,5 @@ int esegui_inspect(const opzioni_inspect& opzioni, file_system& fs, std::ostream
                    std::ostream& err) {
   return ispezione(opzioni, fs, out, err).esegui();
 }
+
+}  // namespace compila

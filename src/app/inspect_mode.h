@@ -6,6 +6,8 @@
 #include "app/run.h"
 #include "platform/file_system.h"
 
+namespace compila {
+
 // What `inspect` is asked for: where the compiled files lie, the names that
 // form their file names, and which views to produce.
 struct opzioni_inspect {
@@ -26,3 +28,5 @@ struct opzioni_inspect {
 // esito_uso, writing nothing, when the CSV or SVG would replace a file read.
 int esegui_inspect(const opzioni_inspect& opzioni, file_system& fs, std::ostream& out,
                    std::ostream& err);
+
+}  // namespace compila

@@ -7,8 +7,8 @@
 #include "platform/program_directory.h"
 
 int main(int argc, char* argv[]) {
-  disk_file_system disco;
-  piattaforma p{disco, [] { return crea_interfaccia(std::cerr); }, directory_programma(),
-                std::cout, std::cerr};
-  return esegui_programma(argc, argv, p);
+  compila::disk_file_system disco;
+  compila::piattaforma p{disco, [] { return compila::crea_interfaccia(std::cerr); },
+                         compila::directory_programma(), std::cout, std::cerr};
+  return compila::esegui_programma(argc, argv, p);
 }

@@ -6,13 +6,12 @@
 #include "app/inspect_mode.h"
 #include "app/run.h"
 
+namespace compila {
+
 namespace {
 
 int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
-  if (o.directory_uscita && !p.fs.e_directory(*o.directory_uscita)) {
-    p.err << "compila_scenario: output directory " << *o.directory_uscita << " does not exist\n";
-    return esito_errore_file;
-  }
+  if (!directory_uscita_esiste(p.fs, o.directory_uscita, p.err)) return esito_errore_file;
   std::unique_ptr<user_interface> ui = p.apri_interfaccia();
   ambiente_esecuzione amb{p.fs, *ui, o.directory_uscita.value_or(p.directory_programma), p.err};
   return esegui_scenario(amb);
@@ -32,3 +31,5 @@ int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
   }
   return o.esito;
 }
+
+}  // namespace compila

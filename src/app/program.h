@@ -8,6 +8,8 @@
 #include "platform/file_system.h"
 #include "platform/user_interface.h"
 
+namespace compila {
+
 // What the program is given by the system it runs on. The window is made
 // only for the built-in run: the commands for authors never show one.
 struct piattaforma {
@@ -20,3 +22,5 @@ struct piattaforma {
 
 // Runs what the command line asks for; returns the exit status.
 int esegui_programma(int argc, const char* const argv[], piattaforma& p);
+
+}  // namespace compila

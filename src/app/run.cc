@@ -1,45 +1,23 @@
 #include "app/run.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/binary_files.h"
 #include "app/file_names.h"
 #include "compiler/memorizza_percorso.h"
 #include "documents/notes.h"
 #include "documents/slowdown_order.h"
 #include "documents/timetable_sheet.h"
-#include "output/binary_files.h"
-#include "platform/forwarding_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+namespace compila {
+
 namespace {
-
-// Keeps why the first source could not be found or read. The run wrote both
-// sources a moment before: one that is gone is a fault of the disk, not of
-// the description.
-class letture_sorvegliate : public forwarding_file_system {
- public:
-  using forwarding_file_system::forwarding_file_system;
-  bool esiste(const std::string& p) override {
-    if (forwarding_file_system::esiste(p)) return true;
-    annota(p + ": No such file or directory");
-    return false;
-  }
-  bool leggi(const std::string& p, std::string* contenuto, std::string* err) override {
-    if (forwarding_file_system::leggi(p, contenuto, err)) return true;
-    annota(*err);
-    return false;
-  }
-
-  std::string errore;  // empty while every read succeeded
-
- private:
-  void annota(const std::string& motivo) {
-    if (errore.empty()) errore = motivo;
-  }
-};
 
 class esecuzione {
  public:
@@ -52,7 +30,7 @@ class esecuzione {
     if (!scrivi(file_scenario::note, righe_note())) return fallito();
     if (!scrivi(file_scenario::rallentamenti, righe_rallentamenti())) return fallito();
     if (!scrivi(file_scenario::scheda_treno, righe_scheda_treno())) return fallito();
-    return compila();
+    return compila_sorgenti();
   }
 
  private:
@@ -64,21 +42,50 @@ class esecuzione {
     return amb_.fs.sostituisci(percorso(quale), testo_windows1252(righe), &errore_);
   }
 
-  int compila() {
+  int compila_sorgenti() {
     compilazione c;
     c.nome_linea = nome_linea_;
     c.nome_treno = nome_treno_;
-    const sorgenti s{percorso(file_scenario::descrizione_linea),
-                     percorso(file_scenario::descrizione_treno), true};
-    letture_sorvegliate letture(amb_.fs);
-    const esito_compilazione esito = memorizza_percorso(c, 1, letture, s);
-    if (!letture.errore.empty()) return fallito("cannot read " + letture.errore);
+    esito_compilazione esito;
+    if (!leggi_e_compila(c, &esito)) return fallito("cannot read " + errore_);
+    return concludi(c, esito);
+  }
+
+  // Reads back the two sources the run has just written and compiles them,
+  // deleting each as the compile is done with it: the line description as
+  // soon as it is read, the train description once the compile has read it
+  // (or given up the reading with anomaly 25). False, with the reason in
+  // errore_, when a source the compile needs is gone or unreadable: a fault
+  // of the disk, not of the description.
+  bool leggi_e_compila(compilazione& c, esito_compilazione* esito) {
+    const std::string linea = percorso(file_scenario::descrizione_linea);
+    const std::string treno = percorso(file_scenario::descrizione_treno);
+    std::string testo_linea, testo_treno, motivo_treno;
+    if (!amb_.fs.leggi(linea, &testo_linea, &errore_)) return false;
+    elimina(linea);
+    const bool treno_leggibile = amb_.fs.leggi(treno, &testo_treno, &motivo_treno);
+
+    *esito = memorizza_percorso(c, 1, {testo_linea, treno_leggibile
+                                                        ? std::optional<std::string_view>(testo_treno)
+                                                        : std::nullopt});
+    const bool treno_richiesto = esito->lettura == fine_lettura::treno_letto ||
+                                 esito->lettura == fine_lettura::treno_fallito;
+    if (treno_richiesto && !treno_leggibile) {
+      errore_ = motivo_treno;
+      return false;
+    }
+    if (esito->lettura != fine_lettura::linea_fermata) elimina(treno);
+    return true;
+  }
+
+  // The numbered box, or the binary files and what the compile met.
+  int concludi(const compilazione& c, const esito_compilazione& esito) {
     if (esito.errore_fatale != 0) {
       amb_.ui.mostra_errore(" Errore n. " + std::to_string(esito.errore_fatale));
       return esito_errore_fatale;
     }
     if (!esito.celle_create) {
-      amb_.diagnostica << "compila_scenario: the line description stopped before its route "
+      amb_.diagnostica << prefisso << "the line description stopped before its route "
                           "length (anomaly "
                        << c.stato.codice_errore << "); no binary file written\n";
       return esito_anomalia;
@@ -88,11 +95,18 @@ class esecuzione {
                                  percorso(file_scenario::celle)};
     if (!scrivi_file_binari(amb_.fs, c, binari, &errore_)) return fallito();
     if (c.stato.codice_errore != 0) {
-      amb_.diagnostica << "compila_scenario: anomaly " << c.stato.codice_errore << " at "
+      amb_.diagnostica << prefisso << "anomaly " << c.stato.codice_errore << " at "
                        << c.stato.posizione_errore << " m\n";
       return esito_anomalia;
     }
     return esito_ok;
+  }
+
+  // Deleting is best effort: a file that cannot be deleted is not a fault of
+  // the description.
+  void elimina(const std::string& p) {
+    std::string ignorato;
+    amb_.fs.elimina(p, &ignorato);
   }
 
   int fallito() { return fallito("cannot write " + errore_); }
@@ -100,10 +114,9 @@ class esecuzione {
   // The sources are the run's intermediates: a failed run does not leave
   // them behind either.
   int fallito(const std::string& messaggio) {
-    amb_.diagnostica << "compila_scenario: " << messaggio << "\n";
-    std::string ignorato;
-    amb_.fs.elimina(percorso(file_scenario::descrizione_linea), &ignorato);
-    amb_.fs.elimina(percorso(file_scenario::descrizione_treno), &ignorato);
+    amb_.diagnostica << prefisso << messaggio << "\n";
+    elimina(percorso(file_scenario::descrizione_linea));
+    elimina(percorso(file_scenario::descrizione_treno));
     return esito_errore_file;
   }
 
@@ -116,3 +129,5 @@ class esecuzione {
 }  // namespace
 
 int esegui_scenario(ambiente_esecuzione& amb) { return esecuzione(amb).esegui(); }
+
+}  // namespace compila

@@ -3,14 +3,11 @@
 #include <ostream>
 #include <string>
 
+#include "app/status.h"
 #include "platform/file_system.h"
 #include "platform/user_interface.h"
 
-// Exit statuses of the program.
-inline constexpr int esito_ok = 0;
-inline constexpr int esito_anomalia = 1;      // the compile recorded an anomaly
-inline constexpr int esito_errore_fatale = 3; // the numbered message box was shown
-inline constexpr int esito_errore_file = 4;   // a file could not be read or written
+namespace compila {
 
 // The built-in scenario's names; every blank belongs to them.
 inline const std::string nome_linea_incorporata = "Verona _Firenze  ";
@@ -28,3 +25,5 @@ struct ambiente_esecuzione {
 // The built-in scenario's fixed run: names, waiting window, the five text
 // files, the compile. Returns the exit status.
 int esegui_scenario(ambiente_esecuzione& amb);
+
+}  // namespace compila

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace compila {
+
 // The names of a scenario compiled from an author's files.
 struct nomi_scenario {
   std::string linea;
@@ -21,3 +23,5 @@ std::string nome_treno_da_file(const std::string& percorso_treno, const std::str
 nomi_scenario nomi_da_sorgenti(const std::string& percorso_linea, const std::string& percorso_treno,
                                const std::optional<std::string>& nome_linea,
                                const std::optional<std::string>& nome_treno);
+
+}  // namespace compila

@@ -1,7 +1,9 @@
 #include "compiler/gradient_placement.h"
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
+
+namespace compila {
 
 namespace {
 
@@ -29,3 +31,5 @@ void completa_pendenze(array_celle& celle, pendenze& stato) {
     scrivi_precedente(celle, stato);
   } while (stato.cursore < ultima - 2);
 }
+
+}  // namespace compila

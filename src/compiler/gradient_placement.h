@@ -4,6 +4,8 @@
 
 #include "model/cella.h"
 
+namespace compila {
+
 // Gradients are stepwise: each holds from the cell nearest its own position up
 // to the cell before the next gradient's. The cursor is the first cell not yet
 // given a gradient; the stored value is the gradient in per mille plus 100.
@@ -20,3 +22,5 @@ void posa_pendenza(array_celle& celle, pendenze& stato, int32_t p, int32_t g);
 
 // Completes the current gradient up to the third-last cell (at least one cell).
 void completa_pendenze(array_celle& celle, pendenze& stato);
+
+}  // namespace compila

@@ -4,32 +4,22 @@
 #include <string>
 #include <string_view>
 
+#include "compiler/cell_positions.h"
 #include "compiler/curve_plan.h"
-#include "compiler/errore_sorgente.h"
 #include "compiler/gradient_placement.h"
+#include "compiler/keywords.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
-#include "compiler/numeri.h"
+#include "compiler/narrowing.h"
 #include "compiler/progressive_ordina.h"
 #include "compiler/sign_board_placement.h"
+#include "compiler/source_error.h"
+#include "model/rounding.h"
 #include "textio/field_reader.h"
 
+namespace compila {
+
 namespace {
-
-// Keyword tests are substring tests on the keyword field's bytes, either
-// character for character or with both sides in ASCII lower case.
-bool contiene(std::string_view campo, std::string_view parola) {
-  return campo.find(parola) != std::string_view::npos;
-}
-
-char minuscola(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
-
-bool contiene_ci(std::string_view campo, std::string_view parola) {
-  std::string a(campo), b(parola);
-  for (char& ch : a) ch = minuscola(ch);
-  for (char& ch : b) ch = minuscola(ch);
-  return contiene(a, b);
-}
 
 // A header ends the general section, unless the field is a comment.
 bool chiude_sezione(std::string_view campo) {
@@ -39,7 +29,7 @@ bool chiude_sezione(std::string_view campo) {
 }
 
 inline constexpr int salti_commento_generale = 10;
-inline constexpr int32_t margine_percorso = 100;  // a feature must lie this far inside the cells
+inline constexpr int salti_commento_voci = 2;
 
 struct classe_curva {
   const char* cifra;
@@ -49,17 +39,12 @@ inline constexpr classe_curva classi_curva[] = {
     {"1", 0.0001}, {"2", 0.0002}, {"3", 0.0004}, {"4", 0.001}, {"5", 0.002}, {"6", 0.003},
 };
 
-// What a line of the file leaves the reader to do next.
-enum class esito {
-  continua,
-  fine_file,  // as if the file had ended: also a feature outside the cells
-  interrotta  // a fault: the reading stops and the train half does not run
-};
+// An interrupted line description also keeps the train half from running.
+using esito = esito_voce;
 
 class lettura_linea {
  public:
-  lettura_linea(compilazione& c, file_system& fs, const sorgenti& s, std::string_view contenuto)
-      : c_(c), fs_(fs), s_(s), r_(contenuto) {}
+  lettura_linea(compilazione& c, std::string_view contenuto) : c_(c), r_(contenuto) {}
 
   bool esegui() {
     if (!trova_generale()) return false;
@@ -71,13 +56,12 @@ class lettura_linea {
     progressive_ordina(c_.tabella);
     c_.numero_montagne = 0;
     c_.prossimo_cartello = voce::primo_cartello;
-    if (c_.j != 0) inizia_disegno(*c_.profilo, disegno_);
+    if (c_.j != 0) inizia_disegno(c_.profilo, disegno_);
 
     if (caratteristiche() == esito::interrotta) return false;
 
-    elimina_sorgente();
     completa_pendenze(c_.celle, pendenze_);
-    if (c_.j != 0) completa_disegno(*c_.profilo, disegno_);
+    if (c_.j != 0) completa_disegno(c_.profilo, disegno_);
     return true;
   }
 
@@ -90,7 +74,7 @@ class lettura_linea {
     for (;;) {
       leggi_chiave();
       if (r_.fine()) {
-        ferma(102);
+        ferma(codice_anomalia::senza_generale);
         return false;
       }
       if (contiene_ci(campo_, "[generale]")) return true;
@@ -105,7 +89,7 @@ class lettura_linea {
       for (int i = 0; i < salti_commento_generale && contiene(campo_, "-"); ++i) leggi_chiave();
       riga_voce_ = r_.riga();
       if (voci_generali() == esito::interrotta) return esito::interrotta;
-      if (chiude_sezione(campo_)) return esito::continua;
+      if (chiude_sezione(campo_)) return esito::prosegui;
     }
   }
 
@@ -119,7 +103,7 @@ class lettura_linea {
     if (contiene(campo_, "sfondo") && contiene(campo_, "due")) c_.tabella[voce::linea].valore_3 = r_.leggi_numero();
     if (contiene(campo_, "sfondo") && contiene(campo_, "tre")) c_.tabella[voce::linea].valore_2 = r_.leggi_numero();
     if (contiene(campo_, "segnali") && contiene(campo_, "ripetizione")) return ripetizione_segnali();
-    return esito::continua;
+    return esito::prosegui;
   }
 
   // Creates the cells, and the drawing when it is asked for, from the route
@@ -128,17 +112,14 @@ class lettura_linea {
     int32_t lunghezza = r_.leggi_numero();
     c_.tabella[voce::generale_treno].valore_2 = lunghezza;
     if (lunghezza > lunghezza_massima) {
-      ferma(1);
+      ferma(codice_anomalia::percorso_troppo_lungo);
       return esito::interrotta;
     }
     if (lunghezza < 0) throw errore_lettura("the route length " + std::to_string(lunghezza) + " is negative");
-    int32_t n = lunghezza + coda_percorso;
-    c_.celle.assign(static_cast<size_t>(dividi_arrotondando(n, lunghezza_cella)) + 1, cella{});
-    if (c_.j != 0)
-      c_.profilo.emplace(n);
-    else
-      c_.profilo.reset();
-    return esito::continua;
+    c_.celle.assign(static_cast<size_t>(numero_celle_percorso(lunghezza)), cella{});
+    const auto n = static_cast<int32_t>(ultimo_metro_percorso(lunghezza));
+    c_.profilo = c_.j != 0 ? profilo_linea(n) : profilo_linea();
+    return esito::prosegui;
   }
 
   void progressiva(int indice) {
@@ -152,56 +133,51 @@ class lettura_linea {
     voce_scenario& v = c_.tabella[voce::treno];
     v.valore_1 = r_.leggi_numero();
     v.valore_2 = r_.leggi_numero();
-    int codice = v.valore_1 % lunghezza_cella != 0   ? 3
-                 : v.valore_2 % lunghezza_cella != 0 ? 4
-                 : contiene(campo_, "4")             ? 0
-                 : contiene(campo_, "9")             ? 0
-                                                     : 5;
-    if (codice != 0) {
+    const codice_anomalia codice =
+        v.valore_1 % lunghezza_cella != 0 ? codice_anomalia::inizio_ripetizione_fuori_griglia
+        : v.valore_2 % lunghezza_cella != 0 ? codice_anomalia::fine_ripetizione_fuori_griglia
+        : contiene(campo_, "4") || contiene(campo_, "9") ? codice_anomalia::nessuna
+                                                         : codice_anomalia::ripetizione_senza_codici;
+    if (codice != codice_anomalia::nessuna) {
       ferma(codice);
       return esito::interrotta;
     }
     v.valore_3 = contiene(campo_, "4") ? 4 : 9;
     if (v.valore_2 == 0) v.valore_3 = 0;
-    return esito::continua;
+    return esito::prosegui;
   }
 
   esito caratteristiche() {
     for (;;) {
       if (r_.fine()) return esito::fine_file;
-      leggi_chiave();
-      if (r_.fine()) return esito::fine_file;
-      for (int i = 0; i < 2 && contiene(campo_, "-"); ++i) {
-        leggi_chiave();
-        if (r_.fine()) return esito::fine_file;
-      }
+      if (!leggi_parola_chiave(r_, salti_commento_voci, &campo_)) return esito::fine_file;
       riga_voce_ = r_.riga();
       esito e = una_caratteristica();
-      if (e != esito::continua) return e;
+      if (e != esito::prosegui) return e;
     }
   }
 
   // Every test that holds reads its own values and acts, in this order.
   esito una_caratteristica() {
-    esito e = esito::continua;
-    if (contiene_ci(campo_, "pendenza")) e = pendenza();
-    if (e == esito::continua && c_.j != 0 && contiene_ci(campo_, "curva")) e = curva();
-    if (e == esito::continua && contiene_ci(campo_, "montagna")) e = montagna();
-    if (e == esito::continua && contiene_ci(campo_, "indicatori_v")) e = indicatori();
-    if (e == esito::continua && contiene_ci(campo_, "indicat") && contiene_ci(campo_, "cartello"))
-      e = cartello();
+    esito e = esito::prosegui;
+    if (contiene_ci(campo_, "pendenza")) e = leggi_pendenza();
+    if (e == esito::prosegui && c_.j != 0 && contiene_ci(campo_, "curva")) e = leggi_curva();
+    if (e == esito::prosegui && contiene_ci(campo_, "montagna")) e = leggi_montagna();
+    if (e == esito::prosegui && contiene_ci(campo_, "indicatori_v")) e = leggi_indicatori();
+    if (e == esito::prosegui && contiene_ci(campo_, "indicat") && contiene_ci(campo_, "cartello"))
+      e = leggi_cartello();
     return e;
   }
 
-  esito pendenza() {
+  esito leggi_pendenza() {
     int32_t p = r_.leggi_numero();
     int32_t g = r_.leggi_numero();
     if (!nel_percorso(p)) return esito::fine_file;
     posa_pendenza(c_.celle, pendenze_, p, g);
-    return esito::continua;
+    return esito::prosegui;
   }
 
-  esito curva() {
+  esito leggi_curva() {
     int32_t inizio = r_.leggi_numero();
     int32_t lunghezza = r_.leggi_numero();
     if (!nel_percorso(inizio)) return esito::fine_file;
@@ -213,97 +189,78 @@ class lettura_linea {
       }
     }
     if (!k) {
-      ferma(103);
+      ferma(codice_anomalia::curva_non_disegnabile);
       return esito::interrotta;
     }
     if (contiene_ci(campo_, "s")) k = -*k;
-    if (!posa_curva(*c_.profilo, disegno_, inizio, lunghezza, *k)) {
-      ferma(103);
+    if (!posa_curva(c_.profilo, disegno_, inizio, lunghezza, *k)) {
+      ferma(codice_anomalia::curva_non_disegnabile);
       return esito::interrotta;
     }
-    return esito::continua;
+    return esito::prosegui;
   }
 
-  esito montagna() {
+  esito leggi_montagna() {
     int32_t inizio = r_.leggi_numero();
     int32_t fine = r_.leggi_numero();
     int32_t tipo_tratto = r_.leggi_numero();
     if (!nel_percorso(inizio)) return esito::fine_file;
     memo_montagna(c_, inizio, fine, tipo_tratto);
-    return esito::continua;
+    return esito::prosegui;
   }
 
-  esito indicatori() {
-    indicatori_v_max b;
+  esito leggi_indicatori() {
+    valori_indicatori b;
     for (int32_t* v : {&b.posizione, &b.vas, &b.vbs, &b.vcs, &b.strisces, &b.vad, &b.vbd, &b.vcd,
                        &b.strisced})
       *v = r_.leggi_numero();
     if (!nel_percorso(b.posizione)) return esito::fine_file;
     if (!memo_indicatori_v_max(c_.celle, b)) {
-      ferma(21, b.posizione);
+      ferma(codice_anomalia::indicatori_su_cella_occupata, b.posizione);
       return esito::interrotta;
     }
-    return esito::continua;
+    return esito::prosegui;
   }
 
-  esito cartello() {
+  esito leggi_cartello() {
     int32_t p = r_.leggi_numero();
     campo_ = r_.leggi_testo();
     if (!nel_percorso(p)) return esito::fine_file;
     if (!posa_cartello(c_, p, campo_)) {
-      ferma(6, p);
+      ferma(codice_anomalia::cartello_su_cella_occupata, p);
       return esito::interrotta;
     }
-    return esito::continua;
+    return esito::prosegui;
   }
 
-  // A feature passes when (p + 100) / 50 does not exceed the last cell index;
-  // one that does not ends the features as if the file had ended.
+  // A feature beyond the cells ends the features as if the file had ended.
   bool nel_percorso(int32_t p) {
-    if (int64_t{p} + margine_percorso <= int64_t{lunghezza_cella} * c_.ultima_cella()) return true;
-    c_.stato.registra(15, p, origine_anomalia::descrizione_linea, riga_voce_);
+    if (!oltre_le_celle(p, margine_voce, c_.ultima_cella())) return true;
+    c_.stato.registra(codice_anomalia::oltre_le_celle, p, origine_anomalia::descrizione_linea,
+                      riga_voce_);
     return false;
   }
 
-  void ferma(int32_t codice) {
-    elimina_sorgente();
+  void ferma(codice_anomalia codice) {
     c_.stato.registra(codice, origine_anomalia::descrizione_linea, riga_voce_);
   }
 
-  void ferma(int32_t codice, int32_t posizione) {
-    elimina_sorgente();
+  void ferma(codice_anomalia codice, int32_t posizione) {
     c_.stato.registra(codice, posizione, origine_anomalia::descrizione_linea, riga_voce_);
   }
 
-  // Deleting is best effort: a file that cannot be deleted is not a fault of
-  // the description.
-  void elimina_sorgente() {
-    if (!s_.elimina_dopo_lettura) return;
-    std::string err;
-    fs_.elimina(s_.descrizione_linea, &err);
-  }
-
   compilazione& c_;
-  file_system& fs_;
-  const sorgenti& s_;
   lettore_campi r_;
   std::string campo_;  // the current field
   int riga_voce_ = 0;  // source line of the item being read
   pendenze pendenze_;
-  disegno disegno_;
+  stato_disegno disegno_;
 };
 
 }  // namespace
 
-bool leggi_descrizione_linea(compilazione& c, file_system& fs, const sorgenti& s) {
-  if (!fs.esiste(s.descrizione_linea)) {
-    c.stato.registra(101, origine_anomalia::descrizione_linea);
-    return false;
-  }
-  std::string contenuto, err;
-  if (!fs.leggi(s.descrizione_linea, &contenuto, &err)) throw errore_sorgente("cannot read " + err, 0);
-
-  lettura_linea lettura(c, fs, s, contenuto);
+bool leggi_descrizione_linea(compilazione& c, std::string_view testo) {
+  lettura_linea lettura(c, testo);
   try {
     return lettura.esegui();
   } catch (const errore_sorgente&) {
@@ -312,3 +269,5 @@ bool leggi_descrizione_linea(compilazione& c, file_system& fs, const sorgenti& s
     throw errore_sorgente(e.what(), lettura.riga());
   }
 }
+
+}  // namespace compila

@@ -1,7 +1,10 @@
 #include "compiler/memo_indicatori_v_max.h"
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
+#include "model/rounding.h"
+
+namespace compila {
 
 namespace {
 
@@ -12,7 +15,7 @@ int16_t coppia(int32_t vs, int32_t vd) {
 
 }  // namespace
 
-bool memo_indicatori_v_max(array_celle& celle, const indicatori_v_max& b) {
+bool memo_indicatori_v_max(array_celle& celle, const valori_indicatori& b) {
   cella& cl = cella_esistente(celle, cella_di_punto(b.posizione), "A speed board");
   if (!cella_libera(cl)) return false;
 
@@ -28,3 +31,5 @@ bool memo_indicatori_v_max(array_celle& celle, const indicatori_v_max& b) {
   cl.dato_4 = dato_4;
   return true;
 }
+
+}  // namespace compila

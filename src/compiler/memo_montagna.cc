@@ -2,8 +2,10 @@
 
 #include <string>
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
+
+namespace compila {
 
 namespace {
 
@@ -46,3 +48,5 @@ void memo_montagna(compilazione& c, int32_t inizio, int32_t fine, int32_t tipo) 
       cl.tipo_cella = tipo::marcatore_montagna;
   }
 }
+
+}  // namespace compila

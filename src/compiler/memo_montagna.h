@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
+
+namespace compila {
 
 // Most tunnel stretches one line description may hold.
 inline constexpr int32_t massimo_montagne = 80;
@@ -14,3 +16,5 @@ inline constexpr int32_t massimo_montagne = 80;
 // stretch, a code that is not a byte, or cells outside the array are failures
 // of the reading, raised before any cell is written.
 void memo_montagna(compilazione& c, int32_t inizio, int32_t fine, int32_t tipo);
+
+}  // namespace compila

@@ -1,7 +1,9 @@
 #include "compiler/memo_rallentamento.h"
 
-#include "compiler/posizioni.h"
-#include "compiler/numeri.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
+
+namespace compila {
 
 namespace {
 
@@ -12,7 +14,7 @@ void segna(cella& c, uint8_t tipo_cella, int16_t d_v) {
 
 }  // namespace
 
-int32_t memo_rallentamento(array_celle& celle, const rallentamento& r) {
+codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentamento& r) {
   const bool con_avviso = r.x > inizio_minimo_avviso;
   const int64_t a = cella_di_punto(int64_t{r.x} - distanza_avviso);
   const int64_t s = cella_di_punto(r.x);
@@ -21,12 +23,12 @@ int32_t memo_rallentamento(array_celle& celle, const rallentamento& r) {
   cella_esistente(celle, s, "a slowdown's start");
   cella_esistente(celle, e, "a slowdown's end");
   const int16_t v = in_int16(r.v, "speed of a slowdown");
-  const int16_t d_v = in_int16(r.d_v, "d_v of a slowdown");
-  const int16_t f_tt = in_int16(r.f_tt, "f_tt of a slowdown");
+  const int16_t d_v = in_int16(r.d_v, "value 6 of a slowdown line");
+  const int16_t f_tt = in_int16(r.f_tt, "value 4 of a slowdown line");
 
-  if (con_avviso && !cella_libera(celle[a])) return avviso_su_cella_occupata;
-  if (!cella_libera(celle[s])) return inizio_su_cella_occupata;
-  if (!cella_libera(celle[e])) return fine_su_cella_occupata;
+  if (con_avviso && !cella_libera(celle[a])) return codice_anomalia::avviso_su_cella_occupata;
+  if (!cella_libera(celle[s])) return codice_anomalia::inizio_su_cella_occupata;
+  if (!cella_libera(celle[e])) return codice_anomalia::fine_su_cella_occupata;
 
   // End before start, so that a slowdown too short to span two cells leaves
   // its one cell as a start.
@@ -41,17 +43,19 @@ int32_t memo_rallentamento(array_celle& celle, const rallentamento& r) {
   celle[s].dato_3 = f_tt;
   celle[e].dato_3 = f_tt;
 
-  if (!con_avviso || r.f_ta == 0) return 0;
+  if (!con_avviso || r.f_ta == 0) return codice_anomalia::nessuna;
   // The four cells just before the board's cell, the nearest first.
   const int64_t h = cella_di_profilo(int64_t{r.x} - distanza_avviso);
   for (int i = 0; i < 4; ++i)
     if (!cella_libera(cella_esistente(celle, h - i, "a warning board's approach")))
-      return approccio_su_cella_occupata;
+      return codice_anomalia::approccio_su_cella_occupata;
   for (int i = 0; i < 4; ++i) {
     cella& ci = celle[h - i];
     ci.tipo_cella = tipo::approccio_avviso;
     ci.dato_1 = static_cast<int16_t>(i + 1);
     if (d_v != 0) ci.dato_2 = static_cast<int16_t>(i + 1);
   }
-  return 0;
+  return codice_anomalia::nessuna;
 }
+
+}  // namespace compila

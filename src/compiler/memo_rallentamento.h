@@ -2,11 +2,14 @@
 
 #include <cstdint>
 
+#include "model/anomaly.h"
 #include "model/cella.h"
+
+namespace compila {
 
 // The values of one "rallentamento" line: start x (m), speed v (km/h),
 // length l (m), f_tt, f_ta (nonzero asks for the board's approach cells), d_v.
-struct rallentamento {
+struct valori_rallentamento {
   int32_t x = 0;
   int32_t v = 0;
   int32_t l = 0;
@@ -15,20 +18,17 @@ struct rallentamento {
   int32_t d_v = 0;
 };
 
-inline constexpr int32_t avviso_su_cella_occupata = 17;
-inline constexpr int32_t inizio_su_cella_occupata = 18;
-inline constexpr int32_t fine_su_cella_occupata = 19;
-inline constexpr int32_t approccio_su_cella_occupata = 20;
-
 // Slowdowns starting within this distance of the origin get no warning board.
 inline constexpr int32_t inizio_minimo_avviso = 1500;
 // The warning board stands this far before the start.
 inline constexpr int32_t distanza_avviso = 1200;
 
 // Places a slowdown's end, start and (past 1500 m) warning board and, when
-// f_ta asks, the four approach cells before the board. Returns 0 or the
-// fault: 17, 18, 19 (board, start or end cell taken; nothing written) or 20
-// (an approach cell taken; end, start and board stay written). A start or end
+// f_ta asks, the four approach cells before the board. Returns nessuna or the
+// fault: the board, start or end cell taken (nothing written), or an approach
+// cell taken (end, start and board stay written). A start or end
 // cell outside the cells, or a value that does not fit 16 bits, throws
 // errore_lettura before anything is written.
-int32_t memo_rallentamento(array_celle& celle, const rallentamento& r);
+codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentamento& r);
+
+}  // namespace compila

@@ -2,8 +2,10 @@
 
 #include <array>
 
-#include "compiler/posizioni.h"
-#include "compiler/numeri.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
+
+namespace compila {
 
 namespace {
 
@@ -12,21 +14,22 @@ int64_t tempo_segnale(int64_t tempo) { return (tempo >= 1 && tempo <= 100) ? 101
 
 }  // namespace
 
-int32_t memo_segnale(array_celle& celle, const segnale& s) {
+codice_anomalia memo_segnale(array_celle& celle, const valori_segnale& s) {
   const int64_t c = cella_di_punto(s.posizione);
   cella& cs = cella_esistente(celle, c, "a signal");
-  if (!cella_libera(cs)) return segnale_su_cella_occupata;
+  if (!cella_libera(cs)) return codice_anomalia::segnale_su_cella_occupata;
 
   // Every value is formed and checked before the first write.
   const int64_t lati = int64_t{s.sx} * 3 + s.dx;
-  const int16_t dato_4 = in_int16(int64_t{s.rapp} * 10 + lati, "dato_4 of a signal");
-  const int16_t dato_1 = in_int16(int64_t{s.s1} * 10 + s.d1, "dato_1 of a signal");
-  const int16_t dato_2 = in_int16(int64_t{s.s2} * 10 + s.d2, "dato_2 of a signal");
-  const int16_t dato_3 = in_int16(int64_t{s.s3} * 10 + s.d3, "dato_3 of a signal");
-  const uint8_t tempo = s.sx == 2 ? in_byte(tempo_segnale(s.tempo), "tempo of a signal") : 0;
+  const int16_t dato_4 = in_int16(int64_t{s.rapp} * 10 + lati, "values 2, 6 and 7 of a signal line");
+  const int16_t dato_1 = in_int16(int64_t{s.s1} * 10 + s.d1, "values 3 and 8 of a signal line");
+  const int16_t dato_2 = in_int16(int64_t{s.s2} * 10 + s.d2, "values 4 and 9 of a signal line");
+  const int16_t dato_3 = in_int16(int64_t{s.s3} * 10 + s.d3, "values 5 and 10 of a signal line");
+  const uint8_t tempo =
+      s.sx == 2 ? in_byte(tempo_segnale(s.tempo), "the time (value 11) of a signal line") : 0;
   std::array<uint8_t, 4> avvicinamento{};
   for (int b = 1; b <= 4; ++b)
-    avvicinamento[b - 1] = in_byte(lati * 10 + b, "avvicinamento of a signal");
+    avvicinamento[b - 1] = in_byte(lati * 10 + b, "the kinds (values 2 and 7) of a signal line");
 
   cs.tipo_cella = tipo::segnale;
   cs.dato_4 = dato_4;
@@ -38,5 +41,7 @@ int32_t memo_segnale(array_celle& celle, const segnale& s) {
     const int64_t k = c - 2 * b;
     if (k >= 0) celle[k].avvicinamento = avvicinamento[b - 1];
   }
-  return 0;
+  return codice_anomalia::nessuna;
 }
+
+}  // namespace compila

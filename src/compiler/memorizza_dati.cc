@@ -3,40 +3,41 @@
 #include <exception>
 #include <string>
 
-#include "compiler/errore_sorgente.h"
 #include "compiler/line_reader.h"
+#include "compiler/source_error.h"
 #include "compiler/train_reader.h"
 
-namespace {
+namespace compila {
 
-// The one failure catch of the reading: both sources go (an author's own files
-// stay) and the compile carries on with what was stored, under anomaly 25.
-void fallimento(compilazione& c, file_system& fs, const sorgenti& s, origine_anomalia origine,
-                int riga, const char* causa) {
-  if (s.elimina_dopo_lettura) {
-    std::string err;
-    fs.elimina(s.descrizione_linea, &err);
-    fs.elimina(s.descrizione_treno, &err);
-  }
-  c.stato.registra(25, origine, riga, causa);
-}
-
-}  // namespace
-
-void memorizza_dati(compilazione& c, file_system& fs, const sorgenti& s) {
+fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s) {
   c.tabella[voce::linea].testo = c.nome_linea;
   c.tabella[voce::treno].testo = c.nome_treno;
+  if (!s.descrizione_linea) {
+    c.stato.registra(codice_anomalia::linea_assente, origine_anomalia::descrizione_linea);
+    return fine_lettura::linea_fermata;
+  }
 
+  // The one failure catch of the reading: the compile carries on with what
+  // was stored, under anomaly 25.
   origine_anomalia in_lettura = origine_anomalia::descrizione_linea;
+  const auto fallita = [&](int riga, const char* causa) {
+    c.stato.registra(codice_anomalia::lettura_fallita, in_lettura, riga, causa);
+    return in_lettura == origine_anomalia::descrizione_linea ? fine_lettura::linea_fallita
+                                                              : fine_lettura::treno_fallito;
+  };
   try {
-    if (!leggi_descrizione_linea(c, fs, s)) return;
+    if (!leggi_descrizione_linea(c, *s.descrizione_linea)) return fine_lettura::linea_fermata;
     in_lettura = origine_anomalia::descrizione_treno;
-    leggi_descrizione_treno(c, fs, s);
+    if (!s.descrizione_treno) return fallita(0, "the train description file does not exist");
+    leggi_descrizione_treno(c, *s.descrizione_treno);
+    return fine_lettura::treno_letto;
   } catch (const errore_sorgente& e) {
-    fallimento(c, fs, s, in_lettura, e.riga(), e.what());
+    return fallita(e.riga(), e.what());
   } catch (const std::exception& e) {
     // Any other run-time failure while reading (no memory for the cells, an
     // index the reader failed to check) ends the reading the same way.
-    fallimento(c, fs, s, in_lettura, 0, e.what());
+    return fallita(0, e.what());
   }
 }
+
+}  // namespace compila

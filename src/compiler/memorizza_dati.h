@@ -1,10 +1,14 @@
 #pragma once
 
-#include "compiler/compilazione.h"
-#include "compiler/sorgenti.h"
-#include "platform/file_system.h"
+#include "compiler/compile_state.h"
+#include "compiler/source_texts.h"
+
+namespace compila {
 
 // Reads the line description, then the train description, into the compile's
-// structures. Any failure of the reading becomes anomaly 25, with both
-// sources deleted; it never escapes.
-void memorizza_dati(compilazione& c, file_system& fs, const sorgenti& s);
+// structures. A line description that is absent is anomaly 101; any failure
+// of the reading (an absent train description among them) becomes anomaly
+// 25 and never escapes. Returns how far the reading went.
+fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s);
+
+}  // namespace compila

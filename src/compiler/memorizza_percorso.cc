@@ -4,17 +4,20 @@
 #include "compiler/scenario_codes.h"
 #include "compiler/signal_completion.h"
 
-esito_compilazione memorizza_percorso(compilazione& c, int32_t j, file_system& fs,
-                                      const sorgenti& s) {
+namespace compila {
+
+esito_compilazione memorizza_percorso(compilazione& c, int32_t j, const testi_sorgenti& s) {
   c.j = j;
   c.stato.codice_errore = 0;
   pulisci_tabella(c.tabella);
-  memorizza_dati(c, fs, s);
 
   esito_compilazione esito;
+  esito.lettura = memorizza_dati(c, s);
   esito.celle_create = c.celle_create();
   if (!esito.celle_create) return esito;
   completa_segnali(c);
   esito.errore_fatale = timbra_scenario(c);
   return esito;
 }
+
+}  // namespace compila

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "compiler/numeri.h"
+#include "compiler/narrowing.h"
+
+namespace compila {
 
 namespace {
 
@@ -70,3 +72,5 @@ void progressive_ordina(tabella_scenario& tabella) {
   in_voce(ordinate[1], tabella[voce::progressiva_due]);
   in_voce(ordinate[2], tabella[voce::progressiva_uno]);
 }
+
+}  // namespace compila

@@ -6,9 +6,11 @@
 
 #include "textio/windows1252.h"
 
+namespace compila {
+
 namespace {
 
-constexpr std::string_view kCoda = "aabbccddeeffgghhiillmmnnoo";
+constexpr std::string_view coda_codice = "aabbccddeeffgghhiillmmnnoo";
 
 // The lower case of a Windows-1252 byte, accented capitals included.
 uint8_t minuscola(uint8_t b) {
@@ -34,7 +36,7 @@ std::array<uint8_t, lunghezza_testo_codice> testo_codice(const tabella_scenario&
   std::array<uint8_t, lunghezza_testo_codice> testo{};
   for (size_t i = 0; i < testo.size(); ++i) {
     testo[i] = i < nomi.size() ? minuscola(static_cast<uint8_t>(nomi[i]))
-                               : static_cast<uint8_t>(kCoda[i - nomi.size()]);
+                               : static_cast<uint8_t>(coda_codice[i - nomi.size()]);
   }
   return testo;
 }
@@ -66,3 +68,5 @@ int32_t timbra_scenario(compilazione& c) {
   prima.dato_2 = static_cast<int16_t>(codice_gara_og(c.tabella));
   return 0;
 }
+
+}  // namespace compila

@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
 #include "model/voce_scenario.h"
+
+namespace compila {
 
 // Both scenario codes are computed over the first 25 characters of the train
 // name (record 86) followed by the line name (record 85), lowered, followed by
@@ -30,3 +32,5 @@ inline constexpr int32_t errore_codici = 1251;      // a code slot was not 0
 // of the check that failed, having stopped there; the caller reports it.
 // The cells must exist (cell 1 is a slot).
 int32_t timbra_scenario(compilazione& c);
+
+}  // namespace compila

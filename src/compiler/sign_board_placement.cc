@@ -1,8 +1,10 @@
 #include "compiler/sign_board_placement.h"
 
-#include "compiler/numeri.h"
-#include "compiler/posizioni.h"
+#include "compiler/cell_positions.h"
+#include "compiler/narrowing.h"
 #include "textio/windows1252.h"
+
+namespace compila {
 
 bool posa_cartello(compilazione& c, int32_t p, std::string_view testo_windows1252) {
   cella& cl = cella_esistente(c.celle, cella_di_punto(p), "A sign board");
@@ -17,3 +19,5 @@ bool posa_cartello(compilazione& c, int32_t p, std::string_view testo_windows125
   --c.prossimo_cartello;
   return true;
 }
+
+}  // namespace compila

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "compiler/compilazione.h"
+#include "compiler/compile_state.h"
+
+namespace compila {
 
 // Adds the code-change cells (type 12, value 180) that the train description
 // does not list itself, in one forward pass over the cells:
@@ -13,3 +15,5 @@
 // cell's position and the pass goes on. Does nothing when there are no cells.
 // Never reads or writes outside the array and allocates nothing of its own.
 void completa_segnali(compilazione& c);
+
+}  // namespace compila

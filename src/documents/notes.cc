@@ -1,5 +1,7 @@
 #include "documents/notes.h"
 
+namespace compila {
+
 std::vector<std::string> righe_note() {
   // Long lines stay whole: the reader's editor wraps them.
   return {
@@ -32,3 +34,5 @@ std::vector<std::string> righe_note() {
       "  ",
   };
 }
+
+}  // namespace compila

@@ -4,16 +4,18 @@
 
 #include "documents/text_table.h"
 
+namespace compila {
+
 namespace {
 
 // N., between the stations, start after post (km), speed, length (m),
 // special prescriptions.
-const tabella_testo kTabella({3, 28, 12, 10, 9, 12});
+const tabella_testo tabella_ordine({3, 28, 12, 10, 9, 12});
 
 // Rows left blank for the slowdowns the driver is told of on the way.
-constexpr int kRigheVuote = 23;
+constexpr int righe_vuote = 23;
 
-struct rallentamento {
+struct rallentamento_ordinato {
   std::string_view numero;
   std::string_view tra_le_stazioni;
   std::string_view inizio_km;
@@ -22,15 +24,15 @@ struct rallentamento {
 };
 
 // The two slowdowns as the order states them, in kilometre posts of the line.
-const rallentamento kRallentamenti[] = {
+const rallentamento_ordinato rallentamenti_ordinati[] = {
     {"1", "S.GIOVANNI - TAVARNELLE", "97.000", "40", "400"},
     {"2", "PRATO - CALENZANO", "10.000", "50", "500"},
 };
 
-std::string riga(const rallentamento& r) {
-  return kTabella.riga({cella(r.numero, 3, 1), cella(r.tra_le_stazioni, 28, 1),
-                        cella(r.inizio_km, 12, 1), cella(r.velocita, 10, 3),
-                        cella(r.lunghezza_m, 9, 2), std::string(12, ' ')});
+std::string riga(const rallentamento_ordinato& r) {
+  return tabella_ordine.riga({casella(r.numero, 3, 1), casella(r.tra_le_stazioni, 28, 1),
+                        casella(r.inizio_km, 12, 1), casella(r.velocita, 10, 3),
+                        casella(r.lunghezza_m, 9, 2), std::string(12, ' ')});
 }
 
 }  // namespace
@@ -45,18 +47,18 @@ std::vector<std::string> righe_rallentamenti() {
       "",
       "  Si ordina al macchinista del treno EC 85 di effettuare i seguenti rallentamenti",
       "  " + std::string(79, '_'),
-      kTabella.riga({"   ", std::string(28, ' '), "Inizio dopo ", std::string(10, ' '),
+      tabella_ordine.riga({"   ", std::string(28, ' '), "Inizio dopo ", std::string(10, ' '),
                      std::string(9, ' '), std::string(12, ' ')}),
-      kTabella.riga({" N.", "      FRA LE STAZIONI       ", " il cippo   ", " Velocita'",
+      tabella_ordine.riga({" N.", "      FRA LE STAZIONI       ", " il cippo   ", " Velocita'",
                      "Lunghezza", "Prescrizioni"}),
-      kTabella.riga({"   ", "   (o nelle Stazioni di)    ", "chilometrico", std::string(10, ' '),
+      tabella_ordine.riga({"   ", "   (o nelle Stazioni di)    ", "chilometrico", std::string(10, ' '),
                      "   metri ", " specifiche "}),
-      kTabella.filetto(),
-      kTabella.riga_vuota(),
+      tabella_ordine.filetto(),
+      tabella_ordine.riga_vuota(),
   };
-  for (const rallentamento& r : kRallentamenti) righe.push_back(riga(r));
-  righe.insert(righe.end(), kRigheVuote, kTabella.riga_vuota());
-  righe.push_back(kTabella.filetto());
+  for (const rallentamento_ordinato& r : rallentamenti_ordinati) righe.push_back(riga(r));
+  righe.insert(righe.end(), righe_vuote, tabella_ordine.riga_vuota());
+  righe.push_back(tabella_ordine.filetto());
 
   righe.insert(righe.end(), {
       "",
@@ -69,3 +71,5 @@ std::vector<std::string> righe_rallentamenti() {
   });
   return righe;
 }
+
+}  // namespace compila

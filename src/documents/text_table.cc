@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace compila {
+
 tabella_testo::tabella_testo(std::vector<int> larghezze) : larghezze_(std::move(larghezze)) {}
 
 std::string tabella_testo::riga(const std::vector<std::string>& celle) const {
@@ -24,13 +26,15 @@ std::string tabella_testo::riempita(char c) const {
   return riga(celle);
 }
 
-std::string cella(std::string_view testo, int larghezza, int rientro) {
+std::string casella(std::string_view testo, int larghezza, int rientro) {
   const int occupati = rientro + static_cast<int>(testo.size());
   if (rientro < 0 || occupati > larghezza)
     throw std::logic_error("\"" + std::string(testo) + "\" does not fit its cell");
   return std::string(rientro, ' ') + std::string(testo) + std::string(larghezza - occupati, ' ');
 }
 
-std::string cella_a_destra(std::string_view testo, int larghezza, int margine) {
-  return cella(testo, larghezza, larghezza - margine - static_cast<int>(testo.size()));
+std::string casella_a_destra(std::string_view testo, int larghezza, int margine) {
+  return casella(testo, larghezza, larghezza - margine - static_cast<int>(testo.size()));
 }
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace compila {
+
 // The ruled tables of the driver's documents. A table line is a blank and a
 // bar, then every cell followed by a bar; the cells have fixed widths, so the
 // bars of every line stand in the same columns.
@@ -29,7 +31,9 @@ class tabella_testo {
 
 // A cell `larghezza` wide holding `testo` after `rientro` blanks, padded with
 // blanks on the right. Throws std::logic_error when the text does not fit.
-std::string cella(std::string_view testo, int larghezza, int rientro);
+std::string casella(std::string_view testo, int larghezza, int rientro);
 
 // A cell `larghezza` wide holding `testo` with `margine` blanks after it.
-std::string cella_a_destra(std::string_view testo, int larghezza, int margine);
+std::string casella_a_destra(std::string_view testo, int larghezza, int margine);
+
+}  // namespace compila

@@ -7,11 +7,13 @@
 
 #include "documents/text_table.h"
 
+namespace compila {
+
 namespace {
 
 // Vel. Lim., Vel. Marc., Progr Km, No Rs, Localita' di Servizio, Orario, Rec.
-const tabella_testo kTabella({5, 5, 10, 5, 28, 16, 5});
-const std::string kBlank5(5, ' ');
+const tabella_testo tabella_orario({5, 5, 10, 5, 28, 16, 5});
+const std::string blank5(5, ' ');
 
 // One row of the running table, as printed: the times and progressives are
 // fixed text, and each time keeps its own place inside the "Orario" cell.
@@ -26,7 +28,7 @@ struct riga_marcia {
 };
 
 std::string cella_velocita(int kmh) {
-  return kmh == 0 ? kBlank5 : cella_a_destra(std::to_string(kmh), 5, 1);
+  return kmh == 0 ? blank5 : casella_a_destra(std::to_string(kmh), 5, 1);
 }
 
 // Pages 1 and 2 end the progressives two places before the bar, page 3 three.
@@ -34,16 +36,16 @@ std::string riga(const riga_marcia& r, int margine_progressiva) {
   std::vector<std::string> celle = {
       cella_velocita(r.velocita_limite),
       cella_velocita(r.velocita_marcia),
-      cella_a_destra(r.progressiva, 10, margine_progressiva),
-      kBlank5,
-      cella(r.localita, 28, 1),
-      cella(r.orario, 16, r.rientro_orario),
+      casella_a_destra(r.progressiva, 10, margine_progressiva),
+      blank5,
+      casella(r.localita, 28, 1),
+      casella(r.orario, 16, r.rientro_orario),
   };
-  if (r.con_rec) celle.push_back(kBlank5);
-  return kTabella.riga(celle);
+  if (r.con_rec) celle.push_back(blank5);
+  return tabella_orario.riga(celle);
 }
 
-const riga_marcia kPagina1[] = {
+const riga_marcia pagina1[] = {
     {0, 0, "114.000", "VERONA Porta Nuova", 10, "15.13"},
     {0, 0, "113.500", "Deviatoio di uscita", 5, "15.14"},
     {90, 70, "112.350", "Km. 112.350", 5, "15.15"},
@@ -76,7 +78,7 @@ const riga_marcia kPagina1[] = {
     {0, 0, "0.000", "BOLOGNA C.LE", 1, "16.32"},
 };
 
-const riga_marcia kPagina2[] = {
+const riga_marcia pagina2[] = {
     {0, 0, "97.000", "BOLOGNA C.LE", 11, "16.36"},
     {145, 130, "96.500", "Km. 96.500", 6, "16.39"},
     {0, 0, "93.450", "Bivio Crociali", 6, "16.35"},
@@ -109,7 +111,7 @@ const riga_marcia kPagina2[] = {
     {0, 0, "16.000", "PRATO", 1, "17.21    17.22"},
 };
 
-const riga_marcia kPagina3[] = {
+const riga_marcia pagina3[] = {
     {130, 90, "15.800", "Km. 15.800", 6, "17.25"},
     {0, 0, "12.000", "CALENZANO", 6, "17.26", false},
     {0, 0, "7.000", "SESTO FIORENTINO", 6, "17.28"},
@@ -128,24 +130,24 @@ struct testata {
   std::string_view valori_classe;
 };
 
-const std::string_view kDestinazione =
+const std::string_view riga_destinazione =
     " |___________________|                    a: FIRENZE S.M.N.        |     130%     |";
-const std::string_view kValoriClasse = " |        EC         |              |      780T         |";
+const std::string_view riga_valori_classe = " |        EC         |              |      780T         |";
 
-const testata kTestata1 = {
+const testata testata1 = {
     " |                   |                    SCHEDA 1/4               |              |",
     " |   TRENO n. 85     |                   da: VERONA P.N.           |    V200 C    |",
-    kDestinazione, kValoriClasse};
-const testata kTestata2 = {
+    riga_destinazione, riga_valori_classe};
+const testata testata2 = {
     " |                   |                    SCHEDA 2/4               |              |",
     " |   TRENO n.EC 85   |                   da: VERONA P. N.          |    V200 C    |",
-    kDestinazione, kValoriClasse};
-const testata kTestata3 = {
+    riga_destinazione, riga_valori_classe};
+const testata testata3 = {
     " |                   |                    SCHEDA 3/4               |              |",
     " |   TRENO n.EC 85   |                   da: VERONA P.N.           |    V200 C    |",
-    kDestinazione, kValoriClasse};
+    riga_destinazione, riga_valori_classe};
 // The last page is a blank form for the driver to fill in.
-const testata kTestata4 = {
+const testata testata4 = {
     " |                   |                    SCHEDA 4/4               |              |",
     " |   TRENO n.xxxxx   |                   da: xxxxxx                |    Vxxx C    |",
     " |___________________|                    a: xxxxxx                |     xxx%     |",
@@ -162,7 +164,7 @@ class scheda {
   }
 
   void righe_vuote_tabella(int quante) {
-    for (int i = 0; i < quante; ++i) aggiungi(kTabella.riga_vuota());
+    for (int i = 0; i < quante; ++i) aggiungi(tabella_orario.riga_vuota());
   }
 
   void testata_pagina(const testata& t) {
@@ -177,11 +179,11 @@ class scheda {
     aggiungi(" |___________________|              |___________________|");
     aggiungi("");
     aggiungi("  " + std::string(80, '_'));
-    aggiungi(kTabella.riga({" Vel.", " Vel.", " Progr Km ", "  No ",
+    aggiungi(tabella_orario.riga({" Vel.", " Vel.", " Progr Km ", "  No ",
                             "   Localita' di  Servizio   ", "     Orario     ", " Rec "}));
-    aggiungi(kTabella.riga({" Lim.", "Marc.", "          ", "  Rs ",
+    aggiungi(tabella_orario.riga({" Lim.", "Marc.", "          ", "  Rs ",
                             "                            ", "                ", "     "}));
-    aggiungi(kTabella.filetto());
+    aggiungi(tabella_orario.filetto());
   }
 
   template <size_t N>
@@ -205,35 +207,37 @@ std::vector<std::string> righe_scheda_treno() {
   scheda s;
   s.vuote(2);
 
-  s.testata_pagina(kTestata1);
+  s.testata_pagina(testata1);
   s.righe_vuote_tabella(1);
-  s.righe_marcia(kPagina1, 2);
-  s.aggiungi(kTabella.filetto());
+  s.righe_marcia(pagina1, 2);
+  s.aggiungi(tabella_orario.filetto());
   s.piega(81);
   s.vuote(2);
 
-  s.testata_pagina(kTestata2);
+  s.testata_pagina(testata2);
   s.righe_vuote_tabella(1);
-  s.righe_marcia(kPagina2, 2);
-  s.aggiungi(kTabella.filetto());
+  s.righe_marcia(pagina2, 2);
+  s.aggiungi(tabella_orario.filetto());
   s.piega(72);
   s.vuote(1);
 
-  s.testata_pagina(kTestata3);
+  s.testata_pagina(testata3);
   s.righe_vuote_tabella(1);
-  s.righe_marcia(kPagina3, 3);
+  s.righe_marcia(pagina3, 3);
   s.righe_vuote_tabella(1);
-  s.aggiungi(kTabella.riga({kBlank5, kBlank5, std::string(10, ' '), kBlank5,
-                            cella("Prosegue per Roma Termini", 28, 1), std::string(16, ' '),
-                            kBlank5}));
+  s.aggiungi(tabella_orario.riga({blank5, blank5, std::string(10, ' '), blank5,
+                            casella("Prosegue per Roma Termini", 28, 1), std::string(16, ' '),
+                            blank5}));
   s.righe_vuote_tabella(20);
-  s.aggiungi(kTabella.filetto());
+  s.aggiungi(tabella_orario.filetto());
   s.piega(72);
   s.vuote(1);
 
-  s.testata_pagina(kTestata4);
+  s.testata_pagina(testata4);
   s.righe_vuote_tabella(31);
-  s.aggiungi(kTabella.filetto());
+  s.aggiungi(tabella_orario.filetto());
   s.vuote(1);
   return std::move(s).righe();
 }
+
+}  // namespace compila

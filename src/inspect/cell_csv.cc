@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace compila {
+
 std::string celle_csv(const array_celle& celle) {
   std::string out =
       "cell,start_m,tipo_cella,dato_1,dato_2,dato_3,dato_4,tempo,avvicinamento,montagna,"
@@ -17,3 +19,5 @@ std::string celle_csv(const array_celle& celle) {
   }
   return out;
 }
+
+}  // namespace compila

@@ -2,11 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
+namespace compila {
+
 using json = nlohmann::ordered_json;
 
 namespace {
 
-json sezione(const voce_scenario& v) {
+json sezione_json(const voce_scenario& v) {
   return {{"start_m", v.valore_1}, {"reference_m", v.valore_2}, {"flag", v.valore_3}};
 }
 
@@ -17,8 +19,8 @@ json generali(const scenario_compilato& s) {
   const voce_scenario& n = t[voce::treno];
   json out = {
       {"chainage_sections",
-       json::array({sezione(t[voce::progressiva_tre]), sezione(t[voce::progressiva_due]),
-                    sezione(t[voce::progressiva_uno])})},
+       json::array({sezione_json(t[voce::progressiva_tre]), sezione_json(t[voce::progressiva_due]),
+                    sezione_json(t[voce::progressiva_uno])})},
       {"train_and_route",
        {{"braked_mass_percent", g.valore_1},
         {"route_length_m", g.valore_2},
@@ -43,7 +45,7 @@ json generali(const scenario_compilato& s) {
   return out;
 }
 
-json stazione(const stazione_vista& st) {
+json stazione_json(const stazione_vista& st) {
   const voce_scenario& v = *st.voce;
   json out = {{"record", st.record},
               {"name", v.testo},
@@ -75,7 +77,7 @@ std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
               {"drawing_last_metre", s.profilo.ultimo_metro()},
               {"general", generali(s)}};
   json& stazioni = out["stations"] = json::array();
-  for (const stazione_vista& st : r.stazioni) stazioni.push_back(stazione(st));
+  for (const stazione_vista& st : r.stazioni) stazioni.push_back(stazione_json(st));
   json& cartelli = out["sign_boards"] = json::array();
   for (const cartello_visto& c : r.cartelli)
     cartelli.push_back(
@@ -98,3 +100,5 @@ std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
   // should one ever not be.
   return out.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
+
+}  // namespace compila

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "inspect/formato.h"
+#include "inspect/printf_format.h"
+
+namespace compila {
 
 namespace {
 
@@ -94,3 +96,5 @@ void scrivi_riepilogo(const scenario_compilato& s, const riepilogo& r, std::ostr
   gallerie(r, out);
   caratteristiche(r, out);
 }
+
+}  // namespace compila

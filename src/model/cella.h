@@ -3,6 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/rounding.h"
+
+namespace compila {
+
 // One 50 m track cell. The first six fields describe at most one point
 // feature; the last four hold along the whole line.
 struct cella {
@@ -50,3 +54,12 @@ using array_celle = std::vector<cella>;
 inline constexpr int32_t lunghezza_cella = 50;
 inline constexpr int32_t coda_percorso = 7000;
 inline constexpr int32_t lunghezza_massima = 1000000;
+
+// The cells and the line drawing of a route reach from metre 0 to its length
+// plus the tail; the cells are 0 to the nearest integer to that metre / 50.
+inline int64_t ultimo_metro_percorso(int64_t lunghezza) { return lunghezza + coda_percorso; }
+inline int64_t numero_celle_percorso(int64_t lunghezza) {
+  return dividi_arrotondando(ultimo_metro_percorso(lunghezza), lunghezza_cella) + 1;
+}
+
+}  // namespace compila

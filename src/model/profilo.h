@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace compila {
+
 // One element of the line drawing: empty, a 16-bit integer or a double.
 // The tag values are the ones written to the line profile file.
 struct elemento_profilo {
@@ -85,3 +87,5 @@ class profilo_linea {
   std::vector<etichetta> etichette_[2];
   std::vector<double> valori_[2];
 };
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace compila {
+
 // One record of the scenario table. testo is held as UTF-8 and becomes
 // Windows-1252 only in the files.
 struct voce_scenario {
@@ -44,3 +46,5 @@ inline constexpr int treno = 86;
 
 // Sets every record to zeros and the empty text.
 void pulisci_tabella(tabella_scenario& tabella);
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 #include "output/coding.h"
 #include "output/decoding.h"
 
+namespace compila {
+
 std::string codifica_celle(const array_celle& celle) {
   const size_t attesi = dimensione_cella * celle.size();
   std::string out;
@@ -56,3 +58,5 @@ bool decodifica_celle(std::string_view byte, array_celle* celle, std::string* er
   *celle = std::move(letti);
   return true;
 }
+
+}  // namespace compila

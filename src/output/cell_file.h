@@ -6,6 +6,8 @@
 
 #include "model/cella.h"
 
+namespace compila {
+
 // The cell file: cells 0 to U in index order, 15 bytes each, cell k at byte
 // 15k, nothing before, between or after them. One cell:
 //
@@ -29,3 +31,5 @@ std::string codifica_celle(const array_celle& celle);
 // not a whole number of cells, is refused: false, with the reason in *err and
 // *celle left as it was.
 bool decodifica_celle(std::string_view byte, array_celle* celle, std::string* err);
+
+}  // namespace compila

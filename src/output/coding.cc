@@ -5,6 +5,8 @@
 
 #include "textio/windows1252.h"
 
+namespace compila {
+
 size_t aggiungi_testo(std::string* dst, std::string_view utf8) {
   const std::string byte = in_windows1252(utf8);
   if (byte.size() > std::numeric_limits<uint16_t>::max())
@@ -20,3 +22,5 @@ void verifica_dimensione(std::string_view cosa, size_t scritti, size_t attesi) {
     throw std::logic_error(std::string(cosa) + " encoded as " + std::to_string(scritti) +
                            " bytes instead of " + std::to_string(attesi));
 }
+
+}  // namespace compila

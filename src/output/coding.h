@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace compila {
+
 // Encoders of the binary files. Every number is appended little-endian, a
 // byte at a time, so the bytes do not depend on the machine's own order or on
 // the padding of the in-memory structures. Signed fields are two's complement.
@@ -72,3 +74,5 @@ size_t aggiungi_testo(std::string* dst, std::string_view utf8);
 // Every file checks its size after encoding against the size its layout
 // gives; a difference is a fault of the encoder, thrown as std::logic_error.
 void verifica_dimensione(std::string_view cosa, size_t scritti, size_t attesi);
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace compila {
+
 // "1 byte", "2 bytes": for the decoders' messages.
 inline std::string quanti_byte(size_t n) {
   return std::to_string(n) + (n == 1 ? " byte" : " bytes");
@@ -96,3 +98,5 @@ class lettore_byte {
   std::string_view byte_;
   size_t pos_ = 0;
 };
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 #include "output/coding.h"
 #include "output/decoding.h"
 
+namespace compila {
+
 namespace {
 
 using etichetta = elemento_profilo::etichetta;
@@ -118,3 +120,5 @@ bool decodifica_profilo(std::string_view byte, profilo_linea* profilo, std::stri
   *profilo = std::move(letto);
   return true;
 }
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 
 #include "model/profilo.h"
 
+namespace compila {
+
 // The line profile file: the x values of metres 0 to N, then the y values of
 // metres 0 to N, nothing before, between or after them. Each element is a
 // 16-bit tag (little-endian) followed by its value:
@@ -30,3 +32,5 @@ std::string codifica_profilo(const profilo_linea& profilo);
 // a tag other than 0, 2 or 5, an element cut short by the end of the file and
 // an odd number of elements.
 bool decodifica_profilo(std::string_view byte, profilo_linea* profilo, std::string* err);
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 #include "output/decoding.h"
 #include "textio/windows1252.h"
 
+namespace compila {
+
 namespace {
 
 void codifica_voce(std::string* out, const voce_scenario& v) {
@@ -107,3 +109,5 @@ bool decodifica_tabella(std::string_view byte, tabella_scenario* tabella, std::s
   *tabella = std::move(letta);
   return true;
 }
+
+}  // namespace compila

@@ -6,6 +6,8 @@
 
 #include "model/voce_scenario.h"
 
+namespace compila {
+
 // The scenario table file: records 0 to 86 in index order, each 34 bytes plus
 // the byte length n of its text, nothing before, between or after them; a
 // reader finds record r by walking the r records before it. One record:
@@ -39,3 +41,5 @@ std::string codifica_tabella(const tabella_scenario& tabella);
 // fixed fields or in a text whose length runs past the end) and bytes left
 // over after record 86.
 bool decodifica_tabella(std::string_view byte, tabella_scenario* tabella, std::string* err);
+
+}  // namespace compila

@@ -4,6 +4,8 @@
 
 #include "platform/user_interface.h"
 
+namespace compila {
+
 // For systems without a display: both texts go to the error stream.
 class console_interface : public user_interface {
  public:
@@ -14,3 +16,5 @@ class console_interface : public user_interface {
  private:
   std::ostream& out_;
 };
+
+}  // namespace compila

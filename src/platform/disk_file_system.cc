@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <io.h>
@@ -18,6 +20,8 @@
 #else
 #include <unistd.h>
 #endif
+
+namespace compila {
 
 namespace fs = std::filesystem;
 
@@ -92,8 +96,8 @@ bool chiudi(int fd) {
 // A new file beside the target under a name no entry has yet: never a
 // temporary left by a crashed run, a file of the user's, a link, or the
 // temporary of another run writing the same target at the same time.
-int crea_temporaneo(const std::string& percorso, std::string* temporaneo) {
-  std::random_device caso;
+int crea_temporaneo(const std::string& percorso, const std::function<uint32_t()>& caso,
+                    std::string* temporaneo) {
   for (int tentativo = 0; tentativo < 100; ++tentativo) {
     char suffisso[16];
     std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp", static_cast<unsigned>(caso()));
@@ -122,6 +126,12 @@ bool rinomina_sopra(const std::string& temporaneo, const std::string& percorso,
 }
 
 }  // namespace
+
+disk_file_system::disk_file_system(std::function<uint32_t()> caso) : caso_(std::move(caso)) {
+  if (!caso_) caso_ = [dispositivo = std::make_shared<std::random_device>()] {
+    return static_cast<uint32_t>((*dispositivo)());
+  };
+}
 
 bool disk_file_system::esiste(const std::string& percorso) {
   std::error_code ec;
@@ -173,7 +183,7 @@ bool disk_file_system::sostituisci(const std::string& percorso, std::string_view
     return false;
   }
   std::string temporaneo;
-  const int fd = crea_temporaneo(percorso, &temporaneo);
+  const int fd = crea_temporaneo(percorso, caso_, &temporaneo);
   if (fd < 0) {
     *err = motivo(percorso, ragione_errno(errno));
     return false;
@@ -212,3 +222,5 @@ bool disk_file_system::elimina(const std::string& percorso, std::string* err) {
   }
   return true;
 }
+
+}  // namespace compila

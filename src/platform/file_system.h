@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace compila {
+
 // What the program needs of the files beside it. Contents are raw bytes.
 // Every operation that can fail returns false and puts the file's name and
 // the system's reason into *err.
@@ -22,3 +24,5 @@ class file_system {
   // Deleting a file that does not exist is not an error.
   virtual bool elimina(const std::string& percorso, std::string* err) = 0;
 };
+
+}  // namespace compila

@@ -10,23 +10,25 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace compila {
+
 namespace {
 
-const char* const kTitolo = "compila_scenario";
-const char* const kTitoloAttesa = "compila_scenario - Attendere";
+const char* const titolo = "compila_scenario";
+const char* const titolo_attesa = "compila_scenario - Attendere";
 
 // The window is laid out in twips; a twip is 1/1440 inch, so 15 twips make
 // one pixel on the usual 96 dots-per-inch screen.
 constexpr int in_pixel(int twips) { return (twips + 7) / 15; }
 constexpr int punti_in_pixel(int punti) { return punti * 96 / 72; }
 
-constexpr int kLarghezzaAttesa = in_pixel(4200);
-constexpr int kAltezzaAttesa = in_pixel(2688);
+constexpr int larghezza_attesa = in_pixel(4200);
+constexpr int altezza_attesa = in_pixel(2688);
 
-constexpr int kMargine = 20;
-constexpr int kLarghezzaBottone = 80;
-constexpr int kAltezzaBottone = 26;
-constexpr int kCorpoMessaggio = 14;
+constexpr int margine = 20;
+constexpr int larghezza_bottone = 80;
+constexpr int altezza_bottone = 26;
+constexpr int corpo_messaggio = 14;
 
 void chiudi_finestra(Fl_Widget*, void* finestra) { static_cast<Fl_Window*>(finestra)->hide(); }
 
@@ -50,7 +52,7 @@ fltk_interface::~fltk_interface() {
 }
 
 void fltk_interface::mostra_attesa() {
-  attesa_ = std::make_unique<Fl_Window>(kLarghezzaAttesa, kAltezzaAttesa, kTitoloAttesa);
+  attesa_ = std::make_unique<Fl_Window>(larghezza_attesa, altezza_attesa, titolo_attesa);
   auto* etichetta = new Fl_Box(in_pixel(960), in_pixel(960), in_pixel(2652), in_pixel(792), "Attendere");
   etichetta->labelfont(FL_HELVETICA_BOLD);
   etichetta->labelsize(punti_in_pixel(24));
@@ -62,24 +64,26 @@ void fltk_interface::mostra_attesa() {
 }
 
 void fltk_interface::mostra_errore(const std::string& testo) {
-  fl_font(FL_HELVETICA, kCorpoMessaggio);
+  fl_font(FL_HELVETICA, corpo_messaggio);
   int larghezza_testo = 0;
   int altezza_testo = 0;
   fl_measure(testo.c_str(), larghezza_testo, altezza_testo, 0);
 
-  const int larghezza = std::max(larghezza_testo, kLarghezzaBottone) + 2 * kMargine;
-  const int altezza = kMargine + altezza_testo + kMargine + kAltezzaBottone + kMargine;
-  Fl_Window finestra((Fl::w() - larghezza) / 2, (Fl::h() - altezza) / 2, larghezza, altezza, kTitolo);
-  auto* messaggio = new Fl_Box(kMargine, kMargine, larghezza_testo, altezza_testo);
+  const int larghezza = std::max(larghezza_testo, larghezza_bottone) + 2 * margine;
+  const int altezza = margine + altezza_testo + margine + altezza_bottone + margine;
+  Fl_Window finestra((Fl::w() - larghezza) / 2, (Fl::h() - altezza) / 2, larghezza, altezza, titolo);
+  auto* messaggio = new Fl_Box(margine, margine, larghezza_testo, altezza_testo);
   messaggio->copy_label(testo.c_str());
   messaggio->labelfont(FL_HELVETICA);
-  messaggio->labelsize(kCorpoMessaggio);
+  messaggio->labelsize(corpo_messaggio);
   messaggio->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
-  auto* ok = new Fl_Return_Button((larghezza - kLarghezzaBottone) / 2, altezza - kMargine - kAltezzaBottone,
-                                  kLarghezzaBottone, kAltezzaBottone, "OK");
+  auto* ok = new Fl_Return_Button((larghezza - larghezza_bottone) / 2, altezza - margine - altezza_bottone,
+                                  larghezza_bottone, altezza_bottone, "OK");
   ok->callback(chiudi_finestra, &finestra);
   finestra.end();
   finestra.set_modal();
   finestra.show();
   while (finestra.shown()) Fl::wait();
 }
+
+}  // namespace compila

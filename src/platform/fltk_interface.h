@@ -8,6 +8,8 @@
 class Fl_Window;
 struct _XDisplay;
 
+namespace compila {
+
 // The waiting window and the message box, drawn with FLTK on an X display.
 class fltk_interface : public user_interface {
  public:
@@ -29,3 +31,5 @@ class fltk_interface : public user_interface {
  private:
   std::unique_ptr<Fl_Window> attesa_;
 };
+
+}  // namespace compila

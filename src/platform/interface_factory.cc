@@ -8,6 +8,8 @@
 #include "platform/fltk_interface.h"
 #endif
 
+namespace compila {
+
 std::unique_ptr<user_interface> crea_interfaccia(std::ostream& console) {
 #if defined(_WIN32)
   return std::make_unique<win32_interface>(console);
@@ -18,3 +20,5 @@ std::unique_ptr<user_interface> crea_interfaccia(std::ostream& console) {
   return std::make_unique<console_interface>(console);
 #endif
 }
+
+}  // namespace compila

@@ -7,6 +7,8 @@
 
 #include "platform/win32_text.h"
 
+namespace compila {
+
 std::string directory_programma() {
   std::vector<wchar_t> buffer(32768);
   DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
@@ -16,9 +18,13 @@ std::string directory_programma() {
   return in_utf8(percorso);
 }
 
+}  // namespace compila
+
 #else
 #include <filesystem>
 #include <system_error>
+
+namespace compila {
 
 std::string directory_programma() {
   std::error_code ec;
@@ -27,4 +33,6 @@ std::string directory_programma() {
   std::string dir = exe.parent_path().string();
   return dir == "/" ? std::string() : dir;
 }
+
+}  // namespace compila
 #endif

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace compila {
+
 // The directory that holds the running program, without a trailing
 // separator (a root directory is reported as the empty string).
 std::string directory_programma();
@@ -12,3 +14,5 @@ inline constexpr char separatore = '\\';
 #else
 inline constexpr char separatore = '/';
 #endif
+
+}  // namespace compila

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace compila {
+
 // The two things the run shows a person: the waiting window, painted once
 // before the first file is written, and the fatal numbered message box.
 class user_interface {
@@ -11,3 +13,5 @@ class user_interface {
   // Returns once the user has closed the box.
   virtual void mostra_errore(const std::string& testo) = 0;
 };
+
+}  // namespace compila

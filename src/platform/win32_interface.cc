@@ -4,11 +4,13 @@
 
 #include "platform/win32_text.h"
 
+namespace compila {
+
 namespace {
 
-const wchar_t* const kTitolo = L"compila_scenario";
-const wchar_t* const kTitoloAttesa = L"compila_scenario - Attendere";
-const wchar_t* const kClasse = L"compila_scenario_attesa";
+const wchar_t* const titolo = L"compila_scenario";
+const wchar_t* const titolo_attesa = L"compila_scenario - Attendere";
+const wchar_t* const classe_finestra = L"compila_scenario_attesa";
 
 // Twips are 1/1440 inch; the screen says how many pixels make an inch.
 struct scala {
@@ -42,7 +44,7 @@ bool registra_classe(HINSTANCE istanza) {
   classe.hInstance = istanza;
   classe.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  classe.lpszClassName = kClasse;
+  classe.lpszClassName = classe_finestra;
   return RegisterClassW(&classe) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -60,7 +62,7 @@ void win32_interface::mostra_attesa() {
   RECT area{0, 0, s.px(4200), s.py(2688)};
   AdjustWindowRect(&area, stile, FALSE);
   HWND finestra = registra_classe(istanza)
-      ? CreateWindowExW(0, kClasse, kTitoloAttesa, stile, CW_USEDEFAULT, CW_USEDEFAULT,
+      ? CreateWindowExW(0, classe_finestra, titolo_attesa, stile, CW_USEDEFAULT, CW_USEDEFAULT,
                         area.right - area.left, area.bottom - area.top, nullptr, nullptr, istanza, nullptr)
       : nullptr;
   if (!finestra) {
@@ -83,6 +85,8 @@ void win32_interface::mostra_attesa() {
 }
 
 void win32_interface::mostra_errore(const std::string& testo) {
-  if (!finestre_possibili() || MessageBoxW(nullptr, in_utf16(testo).c_str(), kTitolo, MB_OK) == 0)
+  if (!finestre_possibili() || MessageBoxW(nullptr, in_utf16(testo).c_str(), titolo, MB_OK) == 0)
     console_ << testo << std::endl;
 }
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 
 #include "platform/user_interface.h"
 
+namespace compila {
+
 // The waiting window and the message box with the Windows API. Where no
 // window can be made (a service, no desktop) the texts go to `console`.
 class win32_interface : public user_interface {
@@ -23,3 +25,5 @@ class win32_interface : public user_interface {
   void* finestra_ = nullptr;   // HWND
   void* carattere_ = nullptr;  // HFONT
 };
+
+}  // namespace compila

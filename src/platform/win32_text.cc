@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+namespace compila {
+
 std::wstring in_utf16(std::string_view utf8) {
   if (utf8.empty()) return {};
   const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
@@ -34,3 +36,5 @@ std::string messaggio_sistema(unsigned long codice) {
   if (messaggio.empty()) return "system error " + std::to_string(codice);
   return in_utf8(messaggio);
 }
+
+}  // namespace compila

@@ -1,5 +1,7 @@
 #include "sources/field_format.h"
 
+namespace compila {
+
 namespace {
 
 std::string virgola_e_blank(int blank) {
@@ -26,3 +28,5 @@ std::string in_colonna(int larghezza, int32_t valore) {
   pezzo.append(cifre);
   return pezzo;
 }
+
+}  // namespace compila

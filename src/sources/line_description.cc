@@ -4,13 +4,15 @@
 
 #include "sources/field_format.h"
 
+namespace compila {
+
 // The railway line from Verona to Firenze: 219000 m of route with its
 // kilometre marking, curves, gradients, tunnels and boards. Every field
 // after the keyword is a comma and a fixed number of blanks per section.
 
 namespace {
 
-const char* const kGenerale[] = {
+const char* const generale_della_linea[] = {
     "[generale]",
     "lunghezza percorso,    219000",
     "progressiva chilometrica uno,    0,    114000,    1",
@@ -29,7 +31,7 @@ struct curva {
   int32_t lunghezza;
 };
 
-const curva kCurve[] = {
+const curva curve_della_linea[] = {
     {"curvas3", 1600, 800},    {"curvad3", 17200, 300},   {"curvad4", 45200, 300},
     {"curvas3", 46500, 400},   {"curvas4", 65500, 300},   {"curvad2", 71050, 800},
     {"curvas3", 83300, 300},   {"curvas2", 102150, 400},  {"curvas4", 109600, 400},
@@ -56,7 +58,7 @@ struct pendenza {
   int32_t per_mille;
 };
 
-const pendenza kPendenze[] = {
+const pendenza pendenze_della_linea[] = {
     {0, 0},       {1000, 6},    {1850, -6},   {1900, -5},   {2850, 0},    {115000, 11},
     {120600, 0},  {121500, 11}, {130450, 0},  {131400, 3},  {135900, 2},  {139550, 0},
     {140450, 12}, {149700, 0},  {150350, 8},  {154650, 0},  {155350, 1},  {160350, -3},
@@ -70,7 +72,7 @@ struct montagna {
   int32_t tipo;
 };
 
-const montagna kMontagne[] = {
+const montagna montagne_della_linea[] = {
     {123650, 124450, 11}, {125050, 125650, 11}, {126450, 127350, 11}, {127700, 128000, 1},
     {128350, 130500, 11}, {131200, 138300, 11}, {139050, 139450, 11}, {141150, 141800, 11},
     {142950, 143600, 11}, {145250, 147100, 11}, {147700, 147850, 1},  {148050, 148300, 1},
@@ -90,7 +92,7 @@ struct indicatore_vmax {
   int32_t strisces;
 };
 
-const indicatore_vmax kIndicatoriVmax[] = {
+const indicatore_vmax indicatori_della_linea[] = {
     {1650, 75, 80, 90, 0},       {5300, 100, 120, 130, 0},    {13350, 100, 110, 120, 0},
     {44200, 75, 80, 90, 0},      {47100, 110, 125, 130, 0},   {81600, 90, 100, 110, 0},
     {92600, 120, 130, 140, 0},   {110350, 75, 80, 90, 2},     {110800, 75, 80, 90, 1},
@@ -100,7 +102,7 @@ const indicatore_vmax kIndicatoriVmax[] = {
     {174300, 110, 115, 120, 0},  {195200, 115, 120, 130, 0},  {209450, 60, 70, 80, 0},
 };
 
-const char* const kIndicazioni[] = {
+const char* const indicazioni_della_linea[] = {
     "cartello_indicatore,  2600,   (BIVIO  S. LUCIA)(Km .111.400    )",
     "cartello_indicatore,  45500,   (Inizio Ponte)(Fiume Po    )",
     "cartello_indicatore,  46500,   (Fine Ponte)(Fiume Po  )",
@@ -132,17 +134,19 @@ std::string riga_indicatore_vmax(const indicatore_vmax& i) {
 }  // namespace
 
 std::vector<std::string> righe_descrizione_linea() {
-  std::vector<std::string> righe(std::begin(kGenerale), std::end(kGenerale));
+  std::vector<std::string> righe(std::begin(generale_della_linea), std::end(generale_della_linea));
   righe.push_back("[curve]");
-  for (const curva& c : kCurve) righe.push_back(riga_curva(c));
+  for (const curva& c : curve_della_linea) righe.push_back(riga_curva(c));
   righe.push_back("[pendenze]");
-  for (const pendenza& p : kPendenze) righe.push_back(riga_pendenza(p));
+  for (const pendenza& p : pendenze_della_linea) righe.push_back(riga_pendenza(p));
   righe.push_back("[montagne]");
-  for (const montagna& m : kMontagne) righe.push_back(riga_montagna(m));
+  for (const montagna& m : montagne_della_linea) righe.push_back(riga_montagna(m));
   righe.push_back("[cartelli]");
-  for (const indicatore_vmax& i : kIndicatoriVmax) righe.push_back(riga_indicatore_vmax(i));
+  for (const indicatore_vmax& i : indicatori_della_linea) righe.push_back(riga_indicatore_vmax(i));
   righe.push_back("[indicazioni]");
-  righe.insert(righe.end(), std::begin(kIndicazioni), std::end(kIndicazioni));
+  righe.insert(righe.end(), std::begin(indicazioni_della_linea), std::end(indicazioni_della_linea));
   righe.push_back("[fine]");
   return righe;
 }
+
+}  // namespace compila

@@ -6,12 +6,14 @@
 
 #include "sources/field_format.h"
 
+namespace compila {
+
 // The train EC 85 over the Verona - Firenze line. Values stand right-aligned
 // in columns; a position always takes eight characters after its comma.
 
 namespace {
 
-const char* const kGenerale[] = {
+const char* const generale_del_treno[] = {
     "[generale]",
     "numero vetture,    13",
     "percentuale massa frenata,    130",
@@ -19,8 +21,8 @@ const char* const kGenerale[] = {
     "orologio,    15              12            45 ",
 };
 
-constexpr int kColonnaPosizione = 8;
-constexpr int kColonnaValore = 6;
+constexpr int colonna_posizione = 8;
+constexpr int colonna_valore = 6;
 
 // A position and a value in force from it on ("aderenza", "velocita") or
 // placed at it ("abbattimento").
@@ -29,27 +31,27 @@ struct posizione_valore {
   int32_t valore;
 };
 
-const posizione_valore kAderenze[] = {
+const posizione_valore aderenze_del_treno[] = {
     {0, 100}, {148200, 80}, {149700, 100}, {153250, 85}, {155050, 100},
 };
 
-const posizione_valore kVelocitaLimite[] = {{0, 30}, {200, 200}};
+const posizione_valore velocita_limite_del_treno[] = {{0, 30}, {200, 200}};
 
-const posizione_valore kAbbattimento = {111800, 180};
+const posizione_valore abbattimento_del_treno = {111800, 180};
 
 // Values 1 to 16 of a "stazione" line: position, kind, length, seven values
 // carried into the scenario table, then the time as hours, minutes, seconds.
-constexpr int kValoriStazione = 16;
-constexpr std::array<int, kValoriStazione> kColonneStazione = {8, 3, 5, 3, 2, 2, 3, 1,
+constexpr int valori_stazione = 16;
+constexpr std::array<int, valori_stazione> colonne_stazione = {8, 3, 5, 3, 2, 2, 3, 1,
                                                                1, 3, 1, 1, 5, 4, 2, 2};
 
-struct stazione {
-  std::array<int32_t, kValoriStazione> valori;
+struct stazione_del_treno {
+  std::array<int32_t, valori_stazione> valori;
   const char* nome;
 };
 
 // One line per station, in the order of their records 1 to 35.
-const stazione kStazioni[] = {
+const stazione_del_treno stazioni_del_treno[] = {
     {{0, 8, 700, 1, 1, 0, 4, 1, 0, 2, 1, 1, 1, 5, 50, 0}, "VERONA  P. N."},
     {{6000, 12, 300, 0, 0, 0, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "VERONA  CADIDAVID"},
     {{12000, 12, 300, 0, 0, 0, 1, 1, 0, 4, 1, 1, 0, 0, 0, 0}, "BUTTAPIETRA"},
@@ -88,14 +90,14 @@ const stazione kStazioni[] = {
 };
 
 // x, v, l, f_tt, f_ta, d_v.
-const std::array<int32_t, 6> kRallentamenti[] = {
+const std::array<int32_t, 6> rallentamenti_del_treno[] = {
     {97650, 40, 400, 0, 1, 0},
     {197400, 50, 500, 0, 1, 0},
 };
 
 // The eleven values of a "segnale" line. Every signal of the train has only
 // a left signal: rapp, dx, d1, d2 and d3 are 0.
-struct segnale {
+struct segnale_del_treno {
   int32_t posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo;
 };
 
@@ -105,7 +107,7 @@ struct gruppo_segnali {
   std::vector<int32_t> posizioni;
 };
 
-const gruppo_segnali kGruppiSegnali[] = {
+const gruppo_segnali gruppi_segnali[] = {
     {2, 4, 0, 0, 0, {3500,   4800,   9500,   10800,  17500,  18800,  28400,
                      34700,  42500,  52500,  69500,  75700,  78700,  91500,
                      101700, 118500, 126000, 135000, 145650, 152500, 169100,
@@ -123,36 +125,38 @@ const gruppo_segnali kGruppiSegnali[] = {
     {2, 3, 0, 0, 190, {209850}},
 };
 
-std::vector<segnale> segnali_in_ordine() {
-  std::vector<segnale> segnali;
-  for (const gruppo_segnali& g : kGruppiSegnali)
+std::vector<segnale_del_treno> segnali_in_ordine() {
+  std::vector<segnale_del_treno> segnali;
+  for (const gruppo_segnali& g : gruppi_segnali)
     for (int32_t posizione : g.posizioni)
       segnali.push_back({posizione, g.sx, g.s1, g.s2, g.s3, 0, 0, 0, 0, 0, g.tempo});
   std::stable_sort(segnali.begin(), segnali.end(),
-                   [](const segnale& a, const segnale& b) { return a.posizione < b.posizione; });
+                   [](const segnale_del_treno& a, const segnale_del_treno& b) {
+                     return a.posizione < b.posizione;
+                   });
   return segnali;
 }
 
 std::string riga_posizione_valore(const char* chiave, const posizione_valore& pv) {
-  return chiave + in_colonna(kColonnaPosizione, pv.posizione) +
-         in_colonna(kColonnaValore, pv.valore);
+  return chiave + in_colonna(colonna_posizione, pv.posizione) +
+         in_colonna(colonna_valore, pv.valore);
 }
 
-std::string riga_stazione(const stazione& s) {
+std::string riga_stazione(const stazione_del_treno& s) {
   std::string riga = "stazione";
-  for (int i = 0; i < kValoriStazione; ++i) riga += in_colonna(kColonneStazione[i], s.valori[i]);
+  for (int i = 0; i < valori_stazione; ++i) riga += in_colonna(colonne_stazione[i], s.valori[i]);
   return riga + dopo_blank(1, s.nome);
 }
 
 std::string riga_rallentamento(const std::array<int32_t, 6>& r) {
-  std::string riga = "rallentamento" + in_colonna(kColonnaPosizione, r[0]);
-  for (size_t i = 1; i < r.size(); ++i) riga += in_colonna(kColonnaValore, r[i]);
+  std::string riga = "rallentamento" + in_colonna(colonna_posizione, r[0]);
+  for (size_t i = 1; i < r.size(); ++i) riga += in_colonna(colonna_valore, r[i]);
   return riga;
 }
 
 // The time value is written after a single blank, outside the columns.
-std::string riga_segnale(const segnale& s) {
-  return "segnale" + in_colonna(kColonnaPosizione, s.posizione) + in_colonna(4, s.sx) +
+std::string riga_segnale(const segnale_del_treno& s) {
+  return "segnale" + in_colonna(colonna_posizione, s.posizione) + in_colonna(4, s.sx) +
          in_colonna(2, s.s1) + in_colonna(2, s.s2) + in_colonna(3, s.s3) +
          in_colonna(2, s.rapp) + in_colonna(5, s.dx) + in_colonna(3, s.d1) +
          in_colonna(1, s.d2) + in_colonna(1, s.d3) + dopo_blank(1, s.tempo);
@@ -161,20 +165,23 @@ std::string riga_segnale(const segnale& s) {
 }  // namespace
 
 std::vector<std::string> righe_descrizione_treno() {
-  std::vector<std::string> righe(std::begin(kGenerale), std::end(kGenerale));
+  std::vector<std::string> righe(std::begin(generale_del_treno), std::end(generale_del_treno));
   righe.push_back("[aderenze]");
-  for (const posizione_valore& a : kAderenze) righe.push_back(riga_posizione_valore("aderenza", a));
+  for (const posizione_valore& a : aderenze_del_treno)
+    righe.push_back(riga_posizione_valore("aderenza", a));
   righe.push_back("[vel_limite]");
-  for (const posizione_valore& v : kVelocitaLimite)
+  for (const posizione_valore& v : velocita_limite_del_treno)
     righe.push_back(riga_posizione_valore("velocita", v));
   righe.push_back("[stazioni]");
-  for (const stazione& s : kStazioni) righe.push_back(riga_stazione(s));
+  for (const stazione_del_treno& s : stazioni_del_treno) righe.push_back(riga_stazione(s));
   righe.push_back("[rallentamenti]");
-  for (const auto& r : kRallentamenti) righe.push_back(riga_rallentamento(r));
+  for (const auto& r : rallentamenti_del_treno) righe.push_back(riga_rallentamento(r));
   righe.push_back("[segnali]");
-  for (const segnale& s : segnali_in_ordine()) righe.push_back(riga_segnale(s));
+  for (const segnale_del_treno& s : segnali_in_ordine()) righe.push_back(riga_segnale(s));
   righe.push_back("[codici]");
-  righe.push_back(riga_posizione_valore("abbattimento", kAbbattimento));
+  righe.push_back(riga_posizione_valore("abbattimento", abbattimento_del_treno));
   righe.push_back("[fine]");
   return righe;
 }
+
+}  // namespace compila

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace compila {
+
 namespace {
 
 bool fine_riga(char c) { return c == '\r' || c == '\n'; }
@@ -87,3 +89,5 @@ int32_t lettore_campi::leggi_numero() {
     throw troppo_grande(campo);
   return static_cast<int32_t>(valore);
 }
+
+}  // namespace compila

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace compila {
+
 // A run-time failure while reading a description file: a field that is not a
 // number, a read past the end of the file, a value too large for its field.
 // The reader turns every one of them into anomaly 25.
@@ -46,3 +48,5 @@ class lettore_campi {
   int riga_ = 1;
   int riga_campo_ = 0;
 };
+
+}  // namespace compila

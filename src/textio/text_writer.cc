@@ -2,6 +2,8 @@
 
 #include "textio/windows1252.h"
 
+namespace compila {
+
 std::string testo_windows1252(const std::vector<std::string>& righe) {
   std::string out;
   for (const std::string& riga : righe) {
@@ -10,3 +12,5 @@ std::string testo_windows1252(const std::vector<std::string>& righe) {
   }
   return out;
 }
+
+}  // namespace compila

@@ -3,10 +3,12 @@
 #include <array>
 #include <cstdint>
 
+namespace compila {
+
 namespace {
 
 // Code points of bytes 0x80 to 0x9F; 0 where the code page has no character.
-constexpr std::array<char32_t, 32> kAlti = {
+constexpr std::array<char32_t, 32> punti_alti = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -14,8 +16,8 @@ constexpr std::array<char32_t, 32> kAlti = {
 
 char byte_per(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (size_t i = 0; i < kAlti.size(); ++i)
-    if (kAlti[i] == cp && cp != 0) return static_cast<char>(0x80 + i);
+  for (size_t i = 0; i < punti_alti.size(); ++i)
+    if (punti_alti[i] == cp && cp != 0) return static_cast<char>(0x80 + i);
   return '?';
 }
 
@@ -80,8 +82,10 @@ std::string da_windows1252(std::string_view byte) {
   for (char c : byte) {
     auto b = static_cast<uint8_t>(c);
     char32_t cp = b;
-    if (b >= 0x80 && b <= 0x9F && kAlti[b - 0x80] != 0) cp = kAlti[b - 0x80];
+    if (b >= 0x80 && b <= 0x9F && punti_alti[b - 0x80] != 0) cp = punti_alti[b - 0x80];
     aggiungi_utf8(out, cp);
   }
   return out;
 }
+
+}  // namespace compila

@@ -7,15 +7,17 @@
 #include "app/file_names.h"
 #include "app/run.h"
 #include "platform/console_interface.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 #include "platform/program_directory.h"
+
+using namespace compila;
 
 // The whole built-in run in memory: which files it leaves and the bytes the
 // simulator reads at known places.
 namespace {
 
-const std::string kLinea = "Verona _Firenze  ";
-const std::string kTreno = " EC 85";
+const std::string linea = "Verona _Firenze  ";
+const std::string treno = " EC 85";
 
 struct run_completo : ::testing::Test {
   memory_file_system fs;
@@ -26,7 +28,7 @@ struct run_completo : ::testing::Test {
   int esito = esegui_scenario(amb);
 
   const std::string& file(file_scenario f) {
-    return fs.file.at(percorso_file("/prog", kLinea, kTreno, f));
+    return fs.file.at(percorso_file("/prog", linea, treno, f));
   }
   static std::string byte(const std::string& s, size_t da, size_t quanti) {
     return s.substr(da, quanti);
@@ -71,7 +73,7 @@ TEST_F(run_completo, StampedMarkersAndCodes) {
   const std::string& sim = file(file_scenario::tabella);
   EXPECT_EQ(byte(sim, 0, 34), std::string(34, '\0'));  // record 0 stays clear
   size_t r85 = inizio_voce(sim, 85);
-  EXPECT_EQ(byte(sim, r85 + 14, 2 + 17), std::string("\x11\x00", 2) + kLinea);
+  EXPECT_EQ(byte(sim, r85 + 14, 2 + 17), std::string("\x11\x00", 2) + linea);
   EXPECT_EQ(byte(sim, r85 + 16 + 17, 2), "\x62\x02");
   EXPECT_EQ(byte(sim, r85 + 30 + 17, 4), std::string("\x1D\x71\x00\x00", 4));
   EXPECT_EQ(inizio_voce(sim, 87), sim.size());

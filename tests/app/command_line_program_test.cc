@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -10,11 +8,13 @@
 #include <vector>
 
 #include "compiler/memorizza_percorso.h"
-#include "platform/memory_file_system.h"
+#include "program_runner.h"
 #include "scratch_dir.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
+
+using namespace compila;
 
 // The program run from a shell in a scratch directory, as an author would:
 // export the templates, edit them, compile them.
@@ -23,32 +23,18 @@ namespace {
 namespace fs = std::filesystem;
 using json = nlohmann::json;
 
-const std::string kLineaBase = "Verona _Firenze  _linea.txt";
-const std::string kTrenoBase = "Verona _Firenze  _ EC 85-.txt";
-
-std::string tra_apici(const std::string& testo) {
-  std::string r = "'";
-  for (char ch : testo) r += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-  return r + "'";
-}
+const std::string linea_base = "Verona _Firenze  _linea.txt";
+const std::string treno_base = "Verona _Firenze  _ EC 85-.txt";
 
 struct autore {
   scratch_dir dir;
   std::string out, err;
 
   int esegui(const std::vector<std::string>& argomenti) {
-    std::string comando = "cd " + tra_apici(dir.path()) + " && " + tra_apici(COMPILA_SCENARIO_EXE);
-    for (const std::string& a : argomenti) {
-      comando += ' ';
-      comando += tra_apici(a);
-    }
-    comando += " >.out 2>.err";
-    const int stato = std::system(comando.c_str());
-    out = leggi(".out");
-    err = leggi(".err");
-    fs::remove(dir.percorso(".out"));
-    fs::remove(dir.percorso(".err"));
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    const corsa_programma c = esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti);
+    out = c.out;
+    err = c.err;
+    return c.stato;
   }
 
   std::string leggi(const std::string& nome) const {
@@ -80,17 +66,14 @@ std::string modificata(std::vector<std::string> righe, const std::string& cerca,
 
 // What the compile status holds for the same two sources, compiled in memory.
 stato_compilazione stato_atteso(const std::string& linea, const std::string& treno) {
-  memory_file_system mem;
-  mem.file["l.txt"] = linea;
-  mem.file["t.txt"] = treno;
   compilazione c;
   c.nome_linea = "l";
   c.nome_treno = "t";
-  memorizza_percorso(c, 1, mem, sorgenti{"l.txt", "t.txt", false});
+  memorizza_percorso(c, 1, {linea, treno});
   return c.stato;
 }
 
-const char* const kSegnale3500 = "segnale,    3500,   2, 4, 0,  0, 0,    0,  0,0,0, 0";
+const char* const segnale_a_3500 = "segnale,    3500,   2, 4, 0,  0, 0,    0,  0,0,0, 0";
 
 // One edit of a built-in description, the anomaly it must raise on the edited
 // line (`dopo` lines further on: the completion's anomalies point at the
@@ -106,7 +89,7 @@ struct caso {
 };
 
 std::vector<caso> casi() {
-  const std::string s = kSegnale3500;
+  const std::string s = segnale_a_3500;
   return {
       {"route too long", true, "lunghezza percorso,    219000", "lunghezza percorso, 2000000", 1, 1},
       {"repetition start", true, "codici,    3500", "codici,    3510", 3, 1},
@@ -151,12 +134,12 @@ TEST(CommandLineProgram, ExportedSourcesCompileToTheBuiltInRunsFiles) {
   ASSERT_EQ(a.esegui({"export-sources", "--output-dir", "src"}), 4);  // no such directory yet
   fs::create_directories(a.dir.percorso("src"));
   ASSERT_EQ(a.esegui({"export-sources", "--output-dir", "src"}), 0) << a.err;
-  EXPECT_EQ(a.out, "'src/" + kLineaBase + "'\n'src/" + kTrenoBase + "'\n");
+  EXPECT_EQ(a.out, "'src/" + linea_base + "'\n'src/" + treno_base + "'\n");
   EXPECT_EQ(a.dir.voci(), (std::vector<std::string>{"out", "ref", "src"}));
-  const std::string linea = a.leggi("src/" + kLineaBase);
-  const std::string treno = a.leggi("src/" + kTrenoBase);
+  const std::string linea = a.leggi("src/" + linea_base);
+  const std::string treno = a.leggi("src/" + treno_base);
 
-  ASSERT_EQ(a.esegui({"compile", "src/" + kLineaBase, "src/" + kTrenoBase, "--output-dir", "out",
+  ASSERT_EQ(a.esegui({"compile", "src/" + linea_base, "src/" + treno_base, "--output-dir", "out",
                       "--json"}),
             0)
       << a.err;
@@ -171,8 +154,8 @@ TEST(CommandLineProgram, ExportedSourcesCompileToTheBuiltInRunsFiles) {
   EXPECT_EQ(j["written"], json({"out/" + binari[0], "out/" + binari[1], "out/" + binari[2]}));
   for (const std::string& nome : binari)
     EXPECT_TRUE(a.leggi("out/" + nome) == a.leggi("ref/" + nome)) << nome;
-  EXPECT_EQ(a.leggi("src/" + kLineaBase), linea);
-  EXPECT_EQ(a.leggi("src/" + kTrenoBase), treno);
+  EXPECT_EQ(a.leggi("src/" + linea_base), linea);
+  EXPECT_EQ(a.leggi("src/" + treno_base), treno);
 }
 
 TEST(CommandLineProgram, CraftedSourcesReportTheCompileStatusAndTheOffendingLine) {
@@ -197,10 +180,10 @@ TEST(CommandLineProgram, CraftedSourcesReportTheCompileStatusAndTheOffendingLine
     for (size_t i = 0; i < atteso.anomalie.size(); ++i) {
       const anomalia& x = atteso.anomalie[i];
       const json& y = j["anomalies"][i];
-      EXPECT_EQ(y["code"], x.codice);
+      EXPECT_EQ(y["code"], numero(x.codice));
       EXPECT_EQ(y["position"], x.posizione ? json(*x.posizione) : json(nullptr));
       EXPECT_EQ(y["line"], x.riga > 0 ? json(x.riga) : json(nullptr));
-      trovata |= x.codice == k.codice && y["line"] == riga + k.dopo;
+      trovata |= numero(x.codice) == k.codice && y["line"] == riga + k.dopo;
     }
     EXPECT_TRUE(trovata) << a.out;
     // One diagnostic line per anomaly, naming the edited file and line.
@@ -223,7 +206,7 @@ TEST(CommandLineProgram, AFatalErrorWritesNoBinaryFile) {
     autore a;
     int riga = 0;
     a.scrivi("l.txt", testo_windows1252(righe_descrizione_linea()));
-    a.scrivi("t.txt", modificata(righe_descrizione_treno(), kSegnale3500, segnale, &riga));
+    a.scrivi("t.txt", modificata(righe_descrizione_treno(), segnale_a_3500, segnale, &riga));
     EXPECT_EQ(a.esegui({"compile", "l.txt", "t.txt", "--json"}), 3);
     EXPECT_EQ(json::parse(a.out)["fatal"], numero);
     EXPECT_EQ(json::parse(a.out)["written"], json::array());

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <vector>
 
+using namespace compila;
+
 namespace {
 
 struct analisi {

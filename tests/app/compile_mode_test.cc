@@ -7,15 +7,17 @@
 
 #include "app/run.h"
 #include "platform/program_directory.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
 
+using namespace compila;
+
 namespace {
 
-const std::string kLinea = "/src/Roma_linea.txt";
-const std::string kTreno = "/src/Roma_IC 7-.txt";
+const std::string linea = "/src/Roma_linea.txt";
+const std::string treno = "/src/Roma_IC 7-.txt";
 
 // A compiled file's path in the output directory "/out".
 std::string in_out(const std::string& nome) { return "/out" + std::string(1, separatore) + nome; }
@@ -28,11 +30,11 @@ struct banco {
   std::ostringstream out, err;
 
   banco() {
-    fs.file[kLinea] = testo_windows1252(righe_descrizione_linea());
-    fs.file[kTreno] = testo_windows1252(righe_descrizione_treno());
+    fs.file[linea] = testo_windows1252(righe_descrizione_linea());
+    fs.file[treno] = testo_windows1252(righe_descrizione_treno());
     fs.directory.insert("/out");
-    o.descrizione_linea = kLinea;
-    o.descrizione_treno = kTreno;
+    o.descrizione_linea = linea;
+    o.descrizione_treno = treno;
   }
 
   int compila(std::optional<std::string> directory = "/out") {
@@ -66,7 +68,7 @@ TEST(CompileMode, WithoutADirectoryTheFilesGoToTheCurrentOne) {
 TEST(CompileMode, JsonHoldsExactlyTheResultKeys) {
   banco b;
   b.o.json = true;
-  b.fs.file[kTreno] = testo_windows1252({"[generale]", "stazione,  6030, 12, 300", "[fine]"});
+  b.fs.file[treno] = testo_windows1252({"[generale]", "stazione,  6030, 12, 300", "[fine]"});
   EXPECT_EQ(b.compila(), esito_anomalia);
   nlohmann::json atteso = nlohmann::json::parse(R"({
     "code": 8, "position": 6030, "fatal": null,
@@ -75,8 +77,8 @@ TEST(CompileMode, JsonHoldsExactlyTheResultKeys) {
   atteso["written"] = {in_out("Roma_linea.dat"), in_out("Roma_IC 7.sim"), in_out("Roma_IC 7.dat")};
   EXPECT_EQ(nlohmann::json::parse(b.out.str()), atteso);
   EXPECT_EQ(b.err.str(),
-            kTreno + ":2: anomaly 8 at 6030 m: station position 6030 is not a multiple of 50\n");
-  EXPECT_EQ(b.fs.file.count(kTreno), 1u);
+            treno + ":2: anomaly 8 at 6030 m: station position 6030 is not a multiple of 50\n");
+  EXPECT_EQ(b.fs.file.count(treno), 1u);
 }
 
 TEST(CompileMode, NoProfileLeavesAnEarlierLineProfileAlone) {
@@ -90,11 +92,11 @@ TEST(CompileMode, NoProfileLeavesAnEarlierLineProfileAlone) {
 
 TEST(CompileMode, AMissingSourceOrDirectoryIsNamedAndNothingIsCompiled) {
   banco senza_treno;
-  senza_treno.fs.file.erase(kTreno);
+  senza_treno.fs.file.erase(treno);
   senza_treno.o.json = true;
   EXPECT_EQ(senza_treno.compila(), esito_errore_file);
   EXPECT_EQ(senza_treno.err.str(),
-            "compila_scenario: cannot read " + kTreno + ": No such file or directory\n");
+            "compila_scenario: cannot read " + treno + ": No such file or directory\n");
   EXPECT_EQ(senza_treno.out.str(), "");
   EXPECT_EQ(senza_treno.fs.file.size(), 1u);
 
@@ -107,7 +109,7 @@ TEST(CompileMode, AMissingSourceOrDirectoryIsNamedAndNothingIsCompiled) {
 // A source deleted right after the check that it can be read: the compile
 // works on what the check read, not on a missing file.
 TEST(CompileMode, ASourceThatVanishesAfterTheCheckIsCompiledAsRead) {
-  for (const std::string& sorgente : {kLinea, kTreno}) {
+  for (const std::string& sorgente : {linea, treno}) {
     SCOPED_TRACE(sorgente);
     banco b;
     b.fs.svanisce_dopo[sorgente] = 1;
@@ -132,18 +134,30 @@ TEST(CompileMode, AFailedWriteGivesStatusFourAndListsOnlyWhatWasWritten) {
 
 TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {
   banco b;
-  b.fs.file[kLinea] = testo_windows1252({"nothing here", "[fine]"});
+  b.fs.file[linea] = testo_windows1252({"nothing here", "[fine]"});
   EXPECT_EQ(b.compila(), esito_anomalia);
   EXPECT_EQ(b.err.str(),
-            kLinea + ": anomaly 102: no \"[generale]\" section before the end of the file\n"
+            linea + ": anomaly 102: no \"[generale]\" section before the end of the file\n"
             "compila_scenario: no binary file written: the line description stopped before its "
             "route length\n");
   EXPECT_EQ(b.fs.file.size(), 2u);
 }
 
+TEST(CompileMode, AnAuthorsOwnFilesAreNeverDeleted) {
+  for (const char* testo : {"[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n",  // normal end
+                            "[generale]\r\nlunghezza percorso, 1000001\r\n[fine]\r\n",  // fault 1
+                            "[generale]\r\nlunghezza percorso"}) {  // failure 25
+    banco b;
+    b.fs.file[linea] = testo;
+    b.compila();
+    EXPECT_EQ(b.fs.file.count(linea), 1u) << testo;
+    EXPECT_EQ(b.fs.file.count(treno), 1u) << testo;
+  }
+}
+
 TEST(CompileMode, RefusesNamesThatWouldWriteOverASource) {
   banco b;
-  b.fs.file[in_out("Roma_linea.dat")] = b.fs.file[kLinea];
+  b.fs.file[in_out("Roma_linea.dat")] = b.fs.file[linea];
   b.o.descrizione_linea = in_out("Roma_linea.dat");
   b.o.nome_linea = "Roma";
   b.o.json = true;

@@ -1,9 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,11 +9,14 @@
 #include <sstream>
 #include <vector>
 
+#include "program_runner.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
+
+using namespace compila;
 
 // Every mode of the real program against a file system that fails it: each
 // failure gives status 4 and one message naming the file, and leaves the
@@ -43,62 +44,62 @@ struct caso {
 
 void PrintTo(const caso& k, std::ostream* os) { *os << k.nome; }
 
-const comando kRun = {"--output-dir", "out"};
-const comando kExport = {"export-sources", "--output-dir", "out"};
-const comando kCompile = {"compile", "Roma_linea.txt", "Roma_IC 7-.txt", "--output-dir", "out"};
-const comando kInspect = {"inspect", "out", "--csv", "out/celle.csv", "--svg", "out/linea.svg"};
+const comando comando_run = {"--output-dir", "out"};
+const comando comando_export = {"export-sources", "--output-dir", "out"};
+const comando comando_compile = {"compile", "Roma_linea.txt", "Roma_IC 7-.txt", "--output-dir", "out"};
+const comando comando_inspect = {"inspect", "out", "--csv", "out/celle.csv", "--svg", "out/linea.svg"};
 
-const std::string kMsg = "compila_scenario: ";
-const std::string kAttendere = "Attendere\n";  // the run's waiting text, with no display
+const std::string messaggio = "compila_scenario: ";
+const std::string attendere = "Attendere\n";  // the run's waiting text, with no display
 
 std::vector<caso> casi() {
   using g = guasto;
   const std::string pieno = ": No space left on device\n";
   const std::string ro = ": Read-only file system\n";
-  const std::string senza_out = kMsg + "output directory missing does not exist\n";
+  const std::string senza_out = messaggio + "output directory missing does not exist\n";
   const std::string linea_txt = "out/Verona _Firenze  _linea.txt";
   return {
       {"Run_MissingDirectory", {}, g::nessuno, "", {"--output-dir", "missing"}, senza_out},
-      {"Run_OutputIsADirectory", {kRun}, g::directory, "out/Verona _Firenze  _ EC 85_note.txt", kRun,
-       kAttendere + kMsg + "cannot write out/Verona _Firenze  _ EC 85_note.txt: is a directory\n"},
-      {"Run_DiskFull", {kRun}, g::disco_pieno, "", kRun,
-       kAttendere + kMsg + "cannot write " + linea_txt + pieno},
-      {"Run_ReadOnly", {kRun}, g::sola_lettura, "", kRun,
-       kAttendere + kMsg + "cannot write " + linea_txt + ro},
+      {"Run_OutputIsADirectory", {comando_run}, g::directory, "out/Verona _Firenze  _ EC 85_note.txt", comando_run,
+       attendere + messaggio + "cannot write out/Verona _Firenze  _ EC 85_note.txt: is a directory\n"},
+      {"Run_DiskFull", {comando_run}, g::disco_pieno, "", comando_run,
+       attendere + messaggio + "cannot write " + linea_txt + pieno},
+      {"Run_ReadOnly", {comando_run}, g::sola_lettura, "", comando_run,
+       attendere + messaggio + "cannot write " + linea_txt + ro},
 
       {"Export_MissingDirectory", {}, g::nessuno, "", {"export-sources", "--output-dir", "missing"},
        senza_out},
-      {"Export_OutputIsADirectory", {kExport}, g::directory, "out/Verona _Firenze  _ EC 85-.txt",
-       kExport, kMsg + "cannot write out/Verona _Firenze  _ EC 85-.txt: is a directory\n"},
-      {"Export_DiskFull", {kExport}, g::disco_pieno, "", kExport,
-       kMsg + "cannot write " + linea_txt + pieno},
-      {"Export_ReadOnly", {kExport}, g::sola_lettura, "", kExport,
-       kMsg + "cannot write " + linea_txt + ro},
+      {"Export_OutputIsADirectory", {comando_export}, g::directory, "out/Verona _Firenze  _ EC 85-.txt",
+       comando_export, messaggio + "cannot write out/Verona _Firenze  _ EC 85-.txt: is a directory\n"},
+      {"Export_DiskFull", {comando_export}, g::disco_pieno, "", comando_export,
+       messaggio + "cannot write " + linea_txt + pieno},
+      {"Export_ReadOnly", {comando_export}, g::sola_lettura, "", comando_export,
+       messaggio + "cannot write " + linea_txt + ro},
 
       {"Compile_MissingDirectory", {}, g::nessuno, "",
        {"compile", "Roma_linea.txt", "Roma_IC 7-.txt", "--output-dir", "missing"}, senza_out},
-      {"Compile_SourceIsADirectory", {kCompile}, g::directory, "Roma_IC 7-.txt", kCompile,
-       kMsg + "cannot read Roma_IC 7-.txt: is a directory\n"},
-      {"Compile_OutputIsADirectory", {kCompile}, g::directory, "out/Roma_IC 7.dat", kCompile,
-       kMsg + "cannot write out/Roma_IC 7.dat: is a directory\n"},
-      {"Compile_DiskFull", {kCompile}, g::disco_pieno, "", kCompile,
-       kMsg + "cannot write out/Roma_linea.dat" + pieno},
-      {"Compile_ReadOnly", {kCompile}, g::sola_lettura, "", kCompile,
-       kMsg + "cannot write out/Roma_linea.dat" + ro},
+      {"Compile_SourceIsADirectory", {comando_compile}, g::directory, "Roma_IC 7-.txt", comando_compile,
+       messaggio + "cannot read Roma_IC 7-.txt: is a directory\n"},
+      {"Compile_OutputIsADirectory", {comando_compile}, g::directory, "out/Roma_IC 7.dat", comando_compile,
+       messaggio + "cannot write out/Roma_IC 7.dat: is a directory\n"},
+      {"Compile_DiskFull", {comando_compile}, g::disco_pieno, "", comando_compile,
+       messaggio + "cannot write out/Roma_linea.dat" + pieno},
+      {"Compile_ReadOnly", {comando_compile}, g::sola_lettura, "", comando_compile,
+       messaggio + "cannot write out/Roma_linea.dat" + ro},
 
       {"Inspect_MissingDirectory", {}, g::nessuno, "", {"inspect", "missing"},
-       kMsg + "directory missing does not exist\n"},
-      {"Inspect_OutputInAMissingDirectory", {kRun}, g::nessuno, "",
+       messaggio + "directory missing does not exist\n"},
+      {"Inspect_OutputInAMissingDirectory", {comando_run}, g::nessuno, "",
        {"inspect", "out", "--csv", "missing/celle.csv"},
-       kMsg + "cannot write missing/celle.csv: No such file or directory\n"},
-      {"Inspect_OutputIsADirectory", {kRun, kInspect}, g::directory, "out/linea.svg", kInspect,
-       kMsg + "cannot write out/linea.svg: is a directory\n"},
-      {"Inspect_SourceIsADirectory", {kRun}, g::directory, "out/Verona _Firenze  _linea.dat",
-       {"inspect", "out"}, kMsg + "cannot read out/Verona _Firenze  _linea.dat: is a directory\n"},
-      {"Inspect_DiskFull", {kRun, kInspect}, g::disco_pieno, "", kInspect,
-       kMsg + "cannot write out/celle.csv" + pieno},
-      {"Inspect_ReadOnly", {kRun, kInspect}, g::sola_lettura, "", kInspect,
-       kMsg + "cannot write out/celle.csv" + ro},
+       messaggio + "cannot write missing/celle.csv: No such file or directory\n"},
+      {"Inspect_OutputIsADirectory", {comando_run, comando_inspect}, g::directory, "out/linea.svg", comando_inspect,
+       messaggio + "cannot write out/linea.svg: is a directory\n"},
+      {"Inspect_SourceIsADirectory", {comando_run}, g::directory, "out/Verona _Firenze  _linea.dat",
+       {"inspect", "out"}, messaggio + "cannot read out/Verona _Firenze  _linea.dat: is a directory\n"},
+      {"Inspect_DiskFull", {comando_run, comando_inspect}, g::disco_pieno, "", comando_inspect,
+       messaggio + "cannot write out/celle.csv" + pieno},
+      {"Inspect_ReadOnly", {comando_run, comando_inspect}, g::sola_lettura, "", comando_inspect,
+       messaggio + "cannot write out/celle.csv" + ro},
   };
 }
 
@@ -107,12 +108,6 @@ std::string leggi(const fs::path& p) {
   std::stringstream ss;
   ss << in.rdbuf();
   return ss.str();
-}
-
-std::string tra_apici(const std::string& testo) {
-  std::string r = "'";
-  for (char ch : testo) r += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-  return r + "'";
 }
 
 // Every entry under the directory with its bytes ("<dir>" for a directory).
@@ -139,17 +134,12 @@ void riempi(const std::string& file) {
 
 struct programma {
   scratch_dir dir;
-  scratch_dir registri;  // the output streams, kept out of the directory watched
   std::string err;
 
   int esegui(const comando& argomenti) {
-    std::string riga = "cd " + tra_apici(dir.path()) + " && env -u DISPLAY " +
-                       tra_apici(COMPILA_SCENARIO_EXE);
-    for (const std::string& a : argomenti) riga += " " + tra_apici(a);
-    riga += " >" + tra_apici(registri.percorso("out")) + " 2>" + tra_apici(registri.percorso("err"));
-    const int stato = std::system(riga.c_str());
-    err = leggi(registri.percorso("err"));
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    const corsa_programma c = esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti);
+    err = c.err;
+    return c.stato;
   }
 };
 

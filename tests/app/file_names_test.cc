@@ -4,6 +4,8 @@
 
 #include "platform/program_directory.h"
 
+using namespace compila;
+
 TEST(FileNames, BlanksOfTheNamesAreKept) {
   const std::string linea = "Verona _Firenze  ", treno = " EC 85";
   EXPECT_EQ(nome_file(linea, treno, file_scenario::descrizione_linea),

@@ -8,12 +8,14 @@
 #include "app/file_names.h"
 #include "app/run.h"
 #include "platform/program_directory.h"
-#include "inspect/scenario_integrato.h"
+#include "inspect/built_in_scenario.h"
+
+using namespace compila;
 
 // The inspect command on the built-in run's files, held in memory.
 namespace {
 
-const std::string kProg = "/prog" + std::string(1, separatore);  // the files' directory
+const std::string dir_prog = "/prog" + std::string(1, separatore);  // the files' directory
 
 struct ispezione : ::testing::Test {
   memory_file_system fs = file_integrati();
@@ -55,7 +57,7 @@ TEST_F(ispezione, OtherNamesFormOtherFileNames) {
   opzioni.nome_treno = " EC 86";
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "compila_scenario: cannot read " + kProg + "Verona _Firenze  _ EC 86.sim: No such file "
+            "compila_scenario: cannot read " + dir_prog + "Verona _Firenze  _ EC 86.sim: No such file "
             "or directory\n");
   EXPECT_EQ(out.str(), "");
 }
@@ -64,7 +66,7 @@ TEST_F(ispezione, MissingFileIsNamed) {
   fs.file.erase(percorso(file_scenario::celle));
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "compila_scenario: cannot read " + kProg + "Verona _Firenze  _ EC 85.dat: No such file or "
+            "compila_scenario: cannot read " + dir_prog + "Verona _Firenze  _ EC 85.dat: No such file or "
             "directory\n");
 }
 
@@ -82,7 +84,7 @@ TEST_F(ispezione, FileOfTheWrongKindIsNamed) {
   fs.file[percorso(file_scenario::celle)] = file_integrato(file_scenario::tabella);
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "compila_scenario: " + kProg + "Verona _Firenze  _ EC 85.dat is not a cell file: a size "
+            "compila_scenario: " + dir_prog + "Verona _Firenze  _ EC 85.dat is not a cell file: a size "
             "of 3530 bytes is not a whole number of 15-byte cells (235 cells and 5 "
             "bytes over)\n");
 }
@@ -91,7 +93,7 @@ TEST_F(ispezione, CellsOfAnotherRouteAreRefused) {
   fs.file[percorso(file_scenario::celle)].resize(15 * 4500);
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "compila_scenario: " + kProg + "Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
+            "compila_scenario: " + dir_prog + "Verona _Firenze  _ EC 85.dat holds 4500 cells, but the "
             "route of 219000 m needs 4521\n");
 }
 
@@ -100,7 +102,7 @@ TEST_F(ispezione, DrawingOfAnotherRouteIsRefused) {
   dat.resize(dat.size() - 4);  // the last two empty elements
   EXPECT_EQ(esegui(), esito_errore_file);
   EXPECT_EQ(err.str(),
-            "compila_scenario: " + kProg + "Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
+            "compila_scenario: " + dir_prog + "Verona _Firenze  _linea.dat draws metres 0 to 225999, but "
             "the route of 219000 m needs 0 to 226000\n");
 }
 

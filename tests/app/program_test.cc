@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "program_runner.h"
 #include "scratch_dir.h"
 
 // The program itself, copied into a scratch directory so that its files land
@@ -17,20 +16,14 @@ namespace fs = std::filesystem;
 struct programma {
   scratch_dir dir;
   std::string exe = dir.percorso("compila_scenario");
+  std::string err;
 
   programma() { fs::copy_file(COMPILA_SCENARIO_EXE, exe); }
 
   int esegui() {
-    std::string comando = "'" + exe + "' 2>'" + dir.percorso("stderr.txt") + "'";
-    int stato = std::system(comando.c_str());
-    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-  }
-
-  std::string errori() const {
-    std::ifstream in(dir.percorso("stderr.txt"), std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    const corsa_programma c = esegui_reale(exe, dir.path(), {});
+    err = c.err;
+    return c.stato;
   }
 
   std::string contenuto(const std::string& nome) const {
@@ -45,11 +38,11 @@ struct programma {
 
 TEST(Program, SecondRunLeavesByteIdenticalFiles) {
   programma p;
-  ASSERT_EQ(p.esegui(), 0) << p.errori();
+  ASSERT_EQ(p.esegui(), 0) << p.err;
   auto prima = p.dir.voci();
   std::vector<std::string> contenuti;
   for (const auto& nome : prima) contenuti.push_back(p.contenuto(nome));
-  ASSERT_EQ(p.esegui(), 0) << p.errori();
+  ASSERT_EQ(p.esegui(), 0) << p.err;
   EXPECT_EQ(p.dir.voci(), prima);
   for (size_t i = 0; i < prima.size(); ++i)
     EXPECT_EQ(p.contenuto(prima[i]), contenuti[i]) << prima[i];
@@ -61,16 +54,15 @@ TEST(Program, SecondRunLeavesByteIdenticalFiles) {
                        "Verona _Firenze  _ EC 85_scheda_treno.txt",
                        "Verona _Firenze  _linea.dat",
                        "compila_scenario",
-                       "stderr.txt",
                    }));
-  EXPECT_EQ(p.errori(), "Attendere\n");
+  EXPECT_EQ(p.err, "Attendere\n");
 }
 
 TEST(Program, DirectoryInTheWayGivesStatusFourAndKeepsEarlierFiles) {
   programma p;
   fs::create_directory(p.dir.percorso("Verona _Firenze  _ EC 85_rallentamenti.txt"));
   EXPECT_EQ(p.esegui(), 4);
-  EXPECT_EQ(p.errori(), "Attendere\ncompila_scenario: cannot write " +
+  EXPECT_EQ(p.err, "Attendere\ncompila_scenario: cannot write " +
                             p.dir.percorso("Verona _Firenze  _ EC 85_rallentamenti.txt") +
                             ": is a directory\n");
   EXPECT_TRUE(fs::exists(p.dir.percorso("Verona _Firenze  _ EC 85_note.txt")));

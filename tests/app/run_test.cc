@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "app/file_names.h"
-#include "platform/memory_file_system.h"
+#include "memory_file_system.h"
+
+using namespace compila;
 
 namespace {
 
-const std::string kLinea = "Verona _Firenze  ";
-const std::string kTreno = " EC 85";
+const std::string linea = "Verona _Firenze  ";
+const std::string treno = " EC 85";
 
 // Records, in one list, what the run showed and wrote, in order.
 struct registro {
@@ -48,7 +50,7 @@ struct run_fixture : ::testing::Test {
   std::ostringstream diagnostica;
   ambiente_esecuzione amb{fs, ui, "/prog", diagnostica};
 
-  std::string percorso(file_scenario f) { return percorso_file("/prog", kLinea, kTreno, f); }
+  std::string percorso(file_scenario f) { return percorso_file("/prog", linea, treno, f); }
 };
 
 }  // namespace
@@ -97,7 +99,7 @@ struct edited_run : ::testing::Test {
   registro log;
   recording_interface ui{log};
   std::ostringstream diagnostica;
-  std::string percorso(file_scenario f) { return percorso_file("/prog", kLinea, kTreno, f); }
+  std::string percorso(file_scenario f) { return percorso_file("/prog", linea, treno, f); }
   bool binari_scritti(const memory_file_system& fs) {
     return fs.file.count(percorso(file_scenario::tabella)) ||
            fs.file.count(percorso(file_scenario::celle)) ||
@@ -136,6 +138,8 @@ TEST_F(edited_run, ReaderStoppedBeforeTheCellsWritesNoBinaryFile) {
             "(anomaly 1); no binary file written\n");
   EXPECT_FALSE(binari_scritti(fs));
   EXPECT_FALSE(fs.esiste(percorso(file_scenario::descrizione_linea)));
+  // The reading stopped before the train description, which stays.
+  EXPECT_TRUE(fs.esiste(percorso(file_scenario::descrizione_treno)));
 }
 
 // Something else deletes a source between its writing and its reading: the

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace compila;
+
 TEST(SourceNames, TheNamingRuleReadBackwardsKeepsEveryBlank) {
   nomi_scenario n = nomi_da_sorgenti("dir/Verona _Firenze  _linea.txt",
                                      "altra/Verona _Firenze  _ EC 85-.txt", {}, {});

@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
 #include "sources/line_description.h"
 #include "textio/text_writer.h"
+
+using namespace compila;
 
 namespace {
 
@@ -15,9 +17,9 @@ class BuiltInLine : public built_in_compile<false> {};
 TEST_F(BuiltInLine, CompilesWithoutAnomalyAndDeletesItsSource) {
   EXPECT_EQ(b_->codice(), 0);
   EXPECT_TRUE(b_->c.stato.anomalie.empty());
-  EXPECT_FALSE(b_->linea_presente());
+  EXPECT_EQ(b_->lettura, fine_lettura::treno_letto);
   EXPECT_EQ(b_->c.ultima_cella(), 4520);
-  EXPECT_EQ(b_->c.profilo->ultimo_metro(), 226000);
+  EXPECT_EQ(b_->c.profilo.ultimo_metro(), 226000);
 }
 
 TEST_F(BuiltInLine, Gradients) {
@@ -77,7 +79,7 @@ TEST_F(BuiltInLine, GeneralRecords) {
 }
 
 TEST_F(BuiltInLine, DrawingStraightThenTheFirstCurveTurnsAbout032Rad) {
-  const profilo_linea& p = *b_->c.profilo;
+  const profilo_linea& p = b_->c.profilo;
   EXPECT_EQ(p(1600, 1).reale, 1600.0);
   EXPECT_EQ(p(1600, 0).reale, 0.0);
   double dx = p(2401, 0).reale - p(2400, 0).reale;

@@ -2,10 +2,12 @@
 // by memorizza_dati: the train half on top of the line half.
 #include <gtest/gtest.h>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
 #include "sources/line_description.h"
 #include "sources/train_description.h"
 #include "textio/text_writer.h"
+
+using namespace compila;
 
 namespace {
 
@@ -14,8 +16,7 @@ class BuiltInTrain : public built_in_compile<true> {};
 TEST_F(BuiltInTrain, CompilesWithoutAnomalyAndDeletesBothSources) {
   EXPECT_EQ(b_->codice(), 0);
   EXPECT_TRUE(b_->c.stato.anomalie.empty());
-  EXPECT_FALSE(b_->linea_presente());
-  EXPECT_FALSE(b_->treno_presente());
+  EXPECT_EQ(b_->lettura, fine_lettura::treno_letto);
   EXPECT_EQ(v(84).valore_1, 130);
   EXPECT_EQ(v(84).valore_3, 13);
   EXPECT_EQ(v(86).intero_1, 200);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace compila;
+
 namespace {
 
 using tag = elemento_profilo::etichetta;
@@ -13,7 +15,7 @@ double y(const profilo_linea& p, int m) { return p(m, 1).reale; }
 
 TEST(CurvePlan, StraightLineRunsAlongYWithYEqualToTheRow) {
   profilo_linea p(10000);
-  disegno d;
+  stato_disegno d;
   inizia_disegno(p, d);
   completa_disegno(p, d);
   EXPECT_EQ(p(1, 1), elemento_profilo::da_intero(1));
@@ -28,7 +30,7 @@ TEST(CurvePlan, StraightLineRunsAlongYWithYEqualToTheRow) {
 
 TEST(CurvePlan, CurveStepsAgainstHandComputedValues) {
   profilo_linea p(100);
-  disegno d;
+  stato_disegno d;
   inizia_disegno(p, d);
   ASSERT_TRUE(posa_curva(p, d, 3, 2, 0.001));  // straight to metre 3, curve to 5
   EXPECT_EQ(d.cursore, 6);
@@ -50,7 +52,7 @@ TEST(CurvePlan, CurveStepsAgainstHandComputedValues) {
 
 TEST(CurvePlan, LeftCurveOfClass3Over800mTurnsAbout032Rad) {
   profilo_linea p(5000);
-  disegno d;
+  stato_disegno d;
   inizia_disegno(p, d);
   ASSERT_TRUE(posa_curva(p, d, 1600, 800, -0.0004));
   double dx = x(p, 2400) - x(p, 2399), dy = y(p, 2400) - y(p, 2399);
@@ -61,7 +63,7 @@ TEST(CurvePlan, LeftCurveOfClass3Over800mTurnsAbout032Rad) {
 
 TEST(CurvePlan, CurveBehindTheCursorIsShortenedOrDoesNothing) {
   profilo_linea p(1000);
-  disegno d;
+  stato_disegno d;
   inizia_disegno(p, d);
   ASSERT_TRUE(posa_curva(p, d, 100, 100, 0.001));
   ASSERT_TRUE(posa_curva(p, d, 50, 100, 0.001));
@@ -72,7 +74,7 @@ TEST(CurvePlan, CurveBehindTheCursorIsShortenedOrDoesNothing) {
 
 TEST(CurvePlan, NeverDrawsPastTheLastRow) {
   profilo_linea p(300);
-  disegno d;
+  stato_disegno d;
   inizia_disegno(p, d);
   EXPECT_FALSE(posa_curva(p, d, 250, 1000, 0.001));
   EXPECT_EQ(d.cursore, 301);

@@ -5,10 +5,11 @@
 #include "compiler/gradient_placement.h"
 #include "compiler/memo_indicatori_v_max.h"
 #include "compiler/memo_montagna.h"
-#include "compiler/minimo.h"
-#include "compiler/posizioni.h"
+#include "compiler/cell_positions.h"
 #include "compiler/sign_board_placement.h"
 #include "textio/field_reader.h"
+
+using namespace compila;
 
 namespace {
 
@@ -138,13 +139,6 @@ TEST(SignBoards, RecordsDownFrom80WithTheTextAsUtf8) {
   EXPECT_FALSE(posa_cartello(c, 2610, "(X)"));
   EXPECT_EQ(c.prossimo_cartello, 78);
   EXPECT_EQ(c.tabella[78].testo, "");
-}
-
-TEST(Minimo, SmallerValueEqualGivesX) {
-  EXPECT_EQ(minimo(180, 200), 180);
-  EXPECT_EQ(minimo(180, 150), 150);
-  EXPECT_EQ(minimo(180, 180), 180);
-  EXPECT_EQ(minimo(-5, -6), -6);
 }
 
 }  // namespace

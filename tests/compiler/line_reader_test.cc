@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
+
+using namespace compila;
 
 namespace {
 
@@ -12,10 +14,9 @@ using B = banco_linea;
 
 TEST(LineReaderFaults, MissingFileIs101AndReadsNothing) {
   banco_linea b;
-  EXPECT_FALSE(leggi_descrizione_linea(b.c, b.fs, b.s));
+  EXPECT_EQ(memorizza_dati(b.c, {std::nullopt, b.treno}), fine_lettura::linea_fermata);
   EXPECT_EQ(b.codice(), 101);
   EXPECT_FALSE(b.c.celle_create());
-  EXPECT_TRUE(b.treno_presente());
 }
 
 TEST(LineReaderFaults, GeneraleAsTheVeryLastFieldIs102) {
@@ -23,8 +24,6 @@ TEST(LineReaderFaults, GeneraleAsTheVeryLastFieldIs102) {
     banco_linea b;
     EXPECT_FALSE(b.leggi(testo)) << testo;
     EXPECT_EQ(b.codice(), 102) << testo;
-    EXPECT_FALSE(b.linea_presente());
-    EXPECT_TRUE(b.treno_presente());
   }
 }
 
@@ -34,7 +33,6 @@ TEST(LineReaderFaults, RouteLengthAboveOneMillionIs1BeforeAnyArray) {
   EXPECT_EQ(b.codice(), 1);
   EXPECT_EQ(b.c.tabella[84].valore_2, 1000001);
   EXPECT_FALSE(b.c.celle_create());
-  EXPECT_FALSE(b.linea_presente());
 
   banco_linea massimo;
   massimo.c.j = 0;
@@ -55,7 +53,6 @@ TEST(LineReaderFaults, SignalRepetitionOffTheGridOrWithoutCodesIs3To5) {
     EXPECT_EQ(b.codice(), k.codice) << k.riga;
     EXPECT_EQ(b.c.stato.posizione_errore, 0);
     EXPECT_EQ(b.c.stato.anomalie.back().riga, 2);
-    EXPECT_FALSE(b.linea_presente());
   }
 }
 
@@ -66,7 +63,6 @@ TEST(LineReaderFaults, TakenCellsStopWithTheBoardsPosition) {
   EXPECT_EQ(segno.codice(), 6);
   EXPECT_EQ(segno.posizione(), 1660);
   EXPECT_EQ(segno.c.stato.anomalie.back().riga, 5);
-  EXPECT_FALSE(segno.linea_presente());
   EXPECT_EQ(segno.c.tabella[80].testo, "");
 
   banco_linea velocita;
@@ -81,21 +77,20 @@ TEST(LineReaderFaults, CurveWithoutClassDigitOrPastTheDrawingIs103) {
   banco_linea senza;
   EXPECT_FALSE(senza.leggi(B::con_generale({"curvas, 100, 100", "pendenza, 1000, 6"})));
   EXPECT_EQ(senza.codice(), 103);
-  EXPECT_FALSE(senza.linea_presente());
   EXPECT_EQ(senza.cl(0).pendenza, 0);  // no completion after a fault
 
   banco_linea oltre;  // N = 10000: the curve may draw rows 9999 and 10000, never more
   EXPECT_FALSE(oltre.leggi(B::con_generale({"curvad3, 9800, 5000"})));
   EXPECT_EQ(oltre.codice(), 103);
-  EXPECT_EQ(oltre.c.profilo->ultimo_metro(), 10000);
-  EXPECT_EQ(oltre.c.profilo->operator()(10000, 1).tag, elemento_profilo::etichetta::reale);
+  EXPECT_EQ(oltre.c.profilo.ultimo_metro(), 10000);
+  EXPECT_EQ(oltre.c.profilo(10000, 1).tag, elemento_profilo::etichetta::reale);
 }
 
 TEST(LineReaderFaults, DrawingCursorPastOneMillionIs103) {
   banco_linea b;
   EXPECT_FALSE(b.leggi(B::con_generale({"curvad1, 999000, 5000"}, 1000000)));
   EXPECT_EQ(b.codice(), 103);
-  const profilo_linea& p = *b.c.profilo;
+  const profilo_linea& p = b.c.profilo;
   EXPECT_EQ(p(1000000, 0).tag, elemento_profilo::etichetta::reale);
   EXPECT_EQ(p(1000001, 0).tag, elemento_profilo::etichetta::vuoto);
 }
@@ -110,7 +105,6 @@ TEST(LineReaderRange, FeatureOutsideTheCellsEndsTheFeaturesOnly) {
   EXPECT_EQ(b.posizione(), 9950);
   EXPECT_EQ(b.c.tabella[80].testo, "(ULTIMO)");
   EXPECT_EQ(b.c.tabella[79].testo, "");
-  EXPECT_FALSE(b.linea_presente());
   EXPECT_EQ(b.cl(197).pendenza, 105);  // the completion still ran
 }
 
@@ -190,7 +184,7 @@ TEST(LineReaderGeneral, ScenarioSectionFillsRecords81To86WithCrossedOrders) {
        "sfondo tre,    117000", "ripetizione segnali 4 codici,    3500,    209000", "[fine]"})));
   const tabella_scenario& t = b.c.tabella;
   EXPECT_EQ(b.c.ultima_cella(), 4520);
-  EXPECT_EQ(b.c.profilo->ultimo_metro(), 226000);
+  EXPECT_EQ(b.c.profilo.ultimo_metro(), 226000);
   EXPECT_EQ(t[84].valore_2, 219000);
   EXPECT_EQ((std::array{t[81].valore_1, t[81].valore_2, t[81].valore_3}), (std::array{114500, 211600, 1}));
   EXPECT_EQ((std::array{t[82].valore_1, t[82].valore_2, t[82].valore_3}), (std::array{0, 114100, 1}));
@@ -218,7 +212,7 @@ TEST(LineReaderGeneral, WithoutCurvesTheDrawingIsNotBuiltWhenJIsZero) {
   banco_linea b;
   b.c.j = 0;
   EXPECT_TRUE(b.leggi(B::con_generale({"curvas3, 100, 100", "pendenza, 1000, 6"})));
-  EXPECT_FALSE(b.c.profilo.has_value());
+  EXPECT_FALSE(b.c.con_disegno());
   // The curve's two numbers were read as fields that match nothing.
   EXPECT_EQ(b.cl(20).pendenza, 106);
 }
@@ -229,15 +223,14 @@ TEST(LineReaderGeneral, OnlyTheLengthLineCompilesToFlatStraightLine) {
   EXPECT_EQ(b.cl(197).pendenza, 100);
   EXPECT_EQ(b.cl(198).pendenza, 0);
   EXPECT_EQ(b.cl(200).pendenza, 0);
-  EXPECT_EQ(b.c.profilo->operator()(9998, 1).reale, 9998.0);
-  EXPECT_FALSE(b.linea_presente());
+  EXPECT_EQ(b.c.profilo(9998, 1).reale, 9998.0);
 }
 
 TEST(LineReaderGeneral, CurveSideAndClassComeFromTheKeyword) {
   auto x_finale = [](const char* chiave) {
     banco_linea b;
     EXPECT_TRUE(b.leggi(B::con_generale({std::string(chiave) + ", 100, 100"})));
-    return b.c.profilo->operator()(9998, 0).reale;
+    return b.c.profilo(9998, 0).reale;
   };
   EXPECT_GT(x_finale("curvad3"), 0.0);
   EXPECT_LT(x_finale("curvas3"), 0.0);

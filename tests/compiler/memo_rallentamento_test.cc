@@ -4,6 +4,8 @@
 
 #include "textio/field_reader.h"
 
+using namespace compila;
+
 namespace {
 
 array_celle celle(int ultima = 4520) { return array_celle(ultima + 1); }
@@ -16,14 +18,14 @@ cella segno(uint8_t t, int16_t d1, int16_t d2 = 0, int16_t d3 = 0) {
 
 TEST(MemoRallentamento, BoardStartEndAndApproachCells) {
   array_celle c = celle();
-  ASSERT_EQ(memo_rallentamento(c, {97650, 40, 400, 0, 1, 0}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {97650, 40, 400, 0, 1, 0})), 0);
   EXPECT_EQ(c[1930], segno(tipo::avviso_rallentamento, 40));
   EXPECT_EQ(c[1954], segno(tipo::inizio_rallentamento, 40));
   EXPECT_EQ(c[1962], segno(tipo::fine_rallentamento, 40));
   for (int i = 0; i < 4; ++i) EXPECT_EQ(c[1929 - i], segno(tipo::approccio_avviso, i + 1));
   EXPECT_EQ(c[1925], cella{});
 
-  ASSERT_EQ(memo_rallentamento(c, {197400, 50, 500, 0, 1, 0}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {197400, 50, 500, 0, 1, 0})), 0);
   EXPECT_EQ(c[3925].tipo_cella, tipo::avviso_rallentamento);
   EXPECT_EQ(c[3949].tipo_cella, tipo::inizio_rallentamento);
   EXPECT_EQ(c[3959].tipo_cella, tipo::fine_rallentamento);
@@ -33,13 +35,13 @@ TEST(MemoRallentamento, BoardStartEndAndApproachCells) {
 TEST(MemoRallentamento, DvIsKeptWhereNonzeroAndFttOnStartAndEnd) {
   array_celle c = celle(200);
   c[61].dato_2 = 9;
-  ASSERT_EQ(memo_rallentamento(c, {3000, 30, 200, 7, 0, 0}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {3000, 30, 200, 7, 0, 0})), 0);
   EXPECT_EQ(c[61], segno(tipo::inizio_rallentamento, 30, 9, 7));
   EXPECT_EQ(c[65], segno(tipo::fine_rallentamento, 30, 0, 7));
   EXPECT_EQ(c[37], segno(tipo::avviso_rallentamento, 30));
   EXPECT_EQ(c[36], cella{});  // f_ta 0: no approach cells
 
-  ASSERT_EQ(memo_rallentamento(c, {8000, 60, 100, 1, 1, 2}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {8000, 60, 100, 1, 1, 2})), 0);
   EXPECT_EQ(c[161], segno(tipo::inizio_rallentamento, 60, 2, 1));
   EXPECT_EQ(c[137], segno(tipo::avviso_rallentamento, 60, 2));
   EXPECT_EQ(c[133], segno(tipo::approccio_avviso, 4, 4));
@@ -47,12 +49,12 @@ TEST(MemoRallentamento, DvIsKeptWhereNonzeroAndFttOnStartAndEnd) {
 
 TEST(MemoRallentamento, NoWarningBoardUpTo1500Metres) {
   array_celle c = celle(100);
-  ASSERT_EQ(memo_rallentamento(c, {1500, 30, 100, 0, 1, 0}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {1500, 30, 100, 0, 1, 0})), 0);
   EXPECT_EQ(c[31].tipo_cella, tipo::inizio_rallentamento);
   for (int k = 0; k < 31; ++k) EXPECT_EQ(c[k], cella{}) << k;
 
   c = celle(100);
-  ASSERT_EQ(memo_rallentamento(c, {1550, 30, 100, 0, 1, 0}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {1550, 30, 100, 0, 1, 0})), 0);
   EXPECT_EQ(c[8].tipo_cella, tipo::avviso_rallentamento);
   EXPECT_EQ(c[7], segno(tipo::approccio_avviso, 1));
   EXPECT_EQ(c[4], segno(tipo::approccio_avviso, 4));
@@ -60,7 +62,7 @@ TEST(MemoRallentamento, NoWarningBoardUpTo1500Metres) {
 
 TEST(MemoRallentamento, AShortSlowdownLeavesItsOneCellAsAStart) {
   array_celle c = celle(100);
-  ASSERT_EQ(memo_rallentamento(c, {1000, 30, 10, 0, 0, 0}), 0);
+  ASSERT_EQ(numero(memo_rallentamento(c, {1000, 30, 10, 0, 0, 0})), 0);
   EXPECT_EQ(c[21].tipo_cella, tipo::inizio_rallentamento);
 }
 
@@ -73,12 +75,12 @@ TEST(MemoRallentamento, TakenCellsStopBeforeAnyWriteExceptForTheApproachCells) {
     array_celle c = celle(200);
     c[k.taken].tipo_cella = tipo::cartello;
     const array_celle prima = c;
-    EXPECT_EQ(memo_rallentamento(c, {3000, 30, 200, 0, 1, 0}), k.fault);
+    EXPECT_EQ(numero(memo_rallentamento(c, {3000, 30, 200, 0, 1, 0})), k.fault);
     EXPECT_EQ(c, prima) << k.fault;
   }
   array_celle c = celle(200);
   c[33].tipo_cella = tipo::segnale;
-  EXPECT_EQ(memo_rallentamento(c, {3000, 30, 200, 0, 1, 0}), 20);
+  EXPECT_EQ(numero(memo_rallentamento(c, {3000, 30, 200, 0, 1, 0})), 20);
   EXPECT_EQ(c[37].tipo_cella, tipo::avviso_rallentamento);
   EXPECT_EQ(c[61].tipo_cella, tipo::inizio_rallentamento);
   EXPECT_EQ(c[65].tipo_cella, tipo::fine_rallentamento);

@@ -4,6 +4,8 @@
 
 #include "textio/field_reader.h"
 
+using namespace compila;
+
 namespace {
 
 array_celle celle(int ultima = 4520) { return array_celle(ultima + 1); }
@@ -12,14 +14,14 @@ array_celle celle(int ultima = 4520) { return array_celle(ultima + 1); }
 
 TEST(MemoSegnale, PacksTheValuesAndMarksFourApproachCells) {
   array_celle c = celle();
-  ASSERT_EQ(memo_segnale(c, {.posizione = 42500, .sx = 2, .s1 = 4}), 0);
+  ASSERT_EQ(numero(memo_segnale(c, {.posizione = 42500, .sx = 2, .s1 = 4})), 0);
   EXPECT_EQ(c[851], (cella{.tipo_cella = 1, .dato_1 = 40, .dato_4 = 6}));
   EXPECT_EQ(c[849].avvicinamento, 61);
   EXPECT_EQ(c[847].avvicinamento, 62);
   EXPECT_EQ(c[845].avvicinamento, 63);
   EXPECT_EQ(c[843].avvicinamento, 64);
 
-  ASSERT_EQ(memo_segnale(c, {112100, 2, 3, 1, 1, 7, 1, 2, 3, 4, 180}), 0);
+  ASSERT_EQ(numero(memo_segnale(c, {112100, 2, 3, 1, 1, 7, 1, 2, 3, 4, 180})), 0);
   EXPECT_EQ(c[2243], (cella{.tipo_cella = 1, .dato_1 = 32, .dato_2 = 13, .dato_3 = 14,
                             .dato_4 = 77, .tempo = 180}));
   EXPECT_EQ(c[2241].avvicinamento, 71);
@@ -40,19 +42,19 @@ TEST(MemoSegnale, ReplacesATunnelMarkerButNotAStop) {
   array_celle c = celle();
   c[21].tipo_cella = tipo::marcatore_montagna;
   c[41].tipo_cella = tipo::fermata;
-  EXPECT_EQ(memo_segnale(c, {.posizione = 1000, .sx = 2, .s1 = 4}), 0);
+  EXPECT_EQ(numero(memo_segnale(c, {.posizione = 1000, .sx = 2, .s1 = 4})), 0);
   EXPECT_EQ(c[21].tipo_cella, tipo::segnale);
   array_celle prima = c;
-  EXPECT_EQ(memo_segnale(c, {.posizione = 2000, .sx = 2, .s1 = 4}), 16);
+  EXPECT_EQ(numero(memo_segnale(c, {.posizione = 2000, .sx = 2, .s1 = 4})), 16);
   EXPECT_EQ(c, prima);
 }
 
 TEST(MemoSegnale, ApproachCellsBelowCellZeroAreSkipped) {
   array_celle c = celle(20);
-  ASSERT_EQ(memo_segnale(c, {.posizione = 100, .sx = 1}), 0);
+  ASSERT_EQ(numero(memo_segnale(c, {.posizione = 100, .sx = 1})), 0);
   EXPECT_EQ(c[3].tipo_cella, tipo::segnale);
   EXPECT_EQ(c[1].avvicinamento, 31);
-  ASSERT_EQ(memo_segnale(c, {.posizione = 0, .sx = 2}), 0);
+  ASSERT_EQ(numero(memo_segnale(c, {.posizione = 0, .sx = 2})), 0);
   EXPECT_EQ(c[1].tipo_cella, tipo::segnale);
 }
 

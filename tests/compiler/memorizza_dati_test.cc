@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "banco_linea.h"
+#include "compile_fixture.h"
+
+using namespace compila;
 
 namespace {
 
@@ -10,7 +12,7 @@ using B = banco_linea;
 
 TEST(MemorizzaDati, NamesGoIntoRecords85And86EvenWhenNothingIsRead) {
   banco_linea b;
-  memorizza_dati(b.c, b.fs, b.s);
+  memorizza_dati(b.c, {std::nullopt, b.treno});
   EXPECT_EQ(b.codice(), 101);
   EXPECT_EQ(b.c.tabella[85].testo, "Verona _Firenze  ");
   EXPECT_EQ(b.c.tabella[86].testo, " EC 85");
@@ -28,44 +30,23 @@ TEST(MemorizzaDati, FailureOfTheReadingIs25WithBothSourcesDeleted) {
             "\"6a\" is not a whole number: a numeric field holds digits only, with an optional "
             "leading \"-\"");
   EXPECT_EQ(b.c.stato.anomalie[0].origine, origine_anomalia::descrizione_linea);
-  EXPECT_FALSE(b.linea_presente());
-  EXPECT_FALSE(b.treno_presente());
-}
-
-TEST(MemorizzaDati, AnAuthorsOwnFilesAreNeverDeleted) {
-  for (const char* testo : {"[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n",  // normal end
-                            "[generale]\r\nlunghezza percorso, 1000001\r\n[fine]\r\n",  // fault 1
-                            "[generale]\r\nlunghezza percorso"}) {  // failure 25
-    banco_linea b;
-    b.s.elimina_dopo_lettura = false;
-    b.memorizza(testo);
-    EXPECT_TRUE(b.linea_presente()) << testo;
-    EXPECT_TRUE(b.treno_presente()) << testo;
-  }
+  EXPECT_EQ(b.lettura, fine_lettura::linea_fallita);
 }
 
 TEST(MemorizzaDati, ReadingPastTheEndIs25) {
   banco_linea b;
   b.memorizza(B::righe({"[generale]", "lunghezza percorso, 3000", "[x]"}) + "montagna, 100");
   EXPECT_EQ(b.codice(), 25);
-  EXPECT_FALSE(b.treno_presente());
+  EXPECT_EQ(b.lettura, fine_lettura::linea_fallita);
 }
 
-struct fs_illeggibile : memory_file_system {
-  bool leggi(const std::string& percorso, std::string*, std::string* err) override {
-    *err = percorso + ": Permission denied";
-    return false;
-  }
-};
-
-TEST(MemorizzaDati, SourceThatCannotBeReadIs25WithTheSystemsReason) {
-  fs_illeggibile fs;
-  fs.file["linea.txt"] = "[generale]";
+TEST(MemorizzaDati, AbsentTrainDescriptionIs25OnceTheLineIsRead) {
   compilazione c;
-  memorizza_dati(c, fs, {"linea.txt", "treno.txt", true});
+  const std::string linea = "[generale]\r\nlunghezza percorso, 3000\r\n[fine]\r\n";
+  EXPECT_EQ(memorizza_dati(c, {linea, std::nullopt}), fine_lettura::treno_fallito);
   EXPECT_EQ(c.stato.codice_errore, 25);
-  EXPECT_EQ(c.stato.anomalie.back().causa, "cannot read linea.txt: Permission denied");
-  EXPECT_FALSE(fs.esiste("linea.txt"));
+  EXPECT_EQ(c.stato.anomalie.back().causa, "the train description file does not exist");
+  EXPECT_EQ(c.stato.anomalie.back().origine, origine_anomalia::descrizione_treno);
 }
 
 // Inputs the description should not hold end as 25, before anything of the
@@ -89,7 +70,6 @@ TEST(MemorizzaDati, UnplaceableInputIs25) {
     banco_linea b;
     b.memorizza(testo);
     EXPECT_EQ(b.codice(), 25) << testo;
-    EXPECT_FALSE(b.linea_presente());
   }
 }
 

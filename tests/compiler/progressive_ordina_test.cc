@@ -4,6 +4,8 @@
 
 #include <array>
 
+using namespace compila;
+
 namespace {
 
 using terna = std::array<int32_t, 3>;

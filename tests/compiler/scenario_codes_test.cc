@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace compila;
+
 namespace {
 
 tabella_scenario con_nomi(const std::string& linea, const std::string& treno) {

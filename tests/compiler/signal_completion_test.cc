@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+using namespace compila;
+
 namespace {
 
 // A compile with cells 0 to ultima, all empty.
@@ -39,7 +41,7 @@ std::vector<std::pair<int32_t, int32_t>> anomalie(const compilazione& c) {
   std::vector<std::pair<int32_t, int32_t>> out;
   for (const anomalia& a : c.stato.anomalie) {
     EXPECT_EQ(a.origine, origine_anomalia::celle);
-    out.emplace_back(a.codice, a.posizione.value_or(-1));
+    out.emplace_back(numero(a.codice), a.posizione.value_or(-1));
   }
   return out;
 }
@@ -60,7 +62,7 @@ TEST(SignalCompletion, EmptyCellsStayEmpty) {
   EXPECT_EQ(c.celle, con_celle(100).celle);
 }
 
-// Step A: signals before a warning board.
+// Signals before a warning board.
 
 TEST(SignalCompletionBoard, EverySignalWithinTwentyCellsGetsACodeChange) {
   compilazione c = con_celle(100);
@@ -148,8 +150,8 @@ TEST(SignalCompletionBoard, SignalAtCell3WithBothCellsTakenReachesCell1Only) {
   EXPECT_EQ(c.celle[0], cella{});
 }
 
-// Step B1: look-back groups before a slowdown start. A speed of 120 keeps
-// B2 out; no end cell keeps B3 out.
+// Look-back groups before a slowdown start. A speed of 120 keeps the cells
+// inside out; no end cell keeps the search after the end out.
 
 TEST(SignalCompletionStart, GroupsRunOnlyPastTheirFarthestCandidate) {
   compilazione c = con_celle(100);
@@ -193,7 +195,7 @@ TEST(SignalCompletionStart, GroupWithoutFreeCellIsAnomaly12AndTheNextGroupsStill
   EXPECT_EQ(anomalie(c), (Anomalie{{12, 2500}}));
 }
 
-// Step B2: inside a slow slowdown.
+// Inside a slow slowdown.
 
 TEST(SignalCompletionInside, FourHundredMetresAt40GoesBeforeTheEnd) {
   compilazione c = con_celle(100);
@@ -244,7 +246,7 @@ TEST(SignalCompletionInside, At110OrMoreNoCellsInside) {
   EXPECT_EQ(cambi_codice(c), (Cambi{{5, 180}}));
 }
 
-// Step B3: the first signal after a slowdown's end.
+// The first signal after a slowdown's end.
 
 TEST(SignalCompletionAfterEnd, SignalUpToTwelveCellsAfterTheEnd) {
   compilazione c = con_celle(100);

@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "compiler/errore_sorgente.h"
-#include "platform/memory_file_system.h"
+#include "compiler/source_error.h"
+
+using namespace compila;
 
 namespace {
 
@@ -17,12 +18,8 @@ class LettoreTreno : public ::testing::Test {
 
   // Reads "[generale]", the given lines and "[fine]".
   void leggi(const std::string& righe) { leggi_file("[generale]\r\n" + righe + "[fine]\r\n"); }
-  void leggi_file(const std::string& contenuto) {
-    fs.file[s.descrizione_treno] = contenuto;
-    leggi_descrizione_treno(c, fs, s);
-  }
+  void leggi_file(const std::string& contenuto) { leggi_descrizione_treno(c, contenuto); }
 
-  bool sorgente_presente() { return fs.esiste(s.descrizione_treno); }
   const voce_scenario& voce_n(int i) const { return c.tabella[i]; }
   void atteso(int32_t codice, int32_t posizione) const {
     EXPECT_EQ(c.stato.codice_errore, codice);
@@ -30,8 +27,6 @@ class LettoreTreno : public ::testing::Test {
   }
 
   compilazione c;
-  memory_file_system fs;
-  sorgenti s{"linea.txt", "treno.txt", true};
 
  public:
   LettoreTreno() { celle(200); }
@@ -49,7 +44,6 @@ TEST_F(LettoreTreno, GeneralValuesGoToRecords84And86) {
   EXPECT_EQ(voce_n(86).intero_4, 12);
   EXPECT_EQ(voce_n(86).intero_5, 45);
   EXPECT_EQ(c.stato.codice_errore, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, FieldsWithADashArePassedOverAtMostTwice) {
@@ -63,7 +57,6 @@ TEST_F(LettoreTreno, WithoutGeneraleNothingIsReadAndTheFileIsDeleted) {
   leggi_file("sabbia, 5\r\nvelocita, 0, 30\r\n");
   EXPECT_EQ(voce_n(86).intero_1, 0);
   EXPECT_EQ(c.celle[0].limite, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, ProfilesAreStepFunctionsCompletedUpToUMinus3) {
@@ -141,7 +134,6 @@ TEST_F(LettoreTreno, StationsMustBe350MetresApart) {
   leggi(prima + "stazione, 1700, 12, 400, 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, B\r\nsabbia, 3\r\n");
   atteso(22, 1700);
   EXPECT_EQ(voce_n(86).intero_1, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, CodeChangesWithAndWithoutValue) {
@@ -194,7 +186,6 @@ TEST_F(LettoreTreno, FaultsThatStopReading) {
     EXPECT_GT(c.stato.anomalie[0].riga, 2) << k.codice;
     EXPECT_EQ(voce_n(86).intero_1, 0) << k.codice;
     EXPECT_EQ(c.celle[0].limite, 0) << k.codice;
-    EXPECT_FALSE(sorgente_presente()) << k.codice;
   }
 }
 
@@ -206,7 +197,6 @@ TEST_F(LettoreTreno, StationsStopBeforeMeetingTheSignBoards) {
   atteso(10, 77);
   EXPECT_EQ(voce_n(2).valore_3, 5000);
   EXPECT_EQ(voce_n(3).valore_3, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, BeyondTheCellsTheRestIsIgnoredButProfilesAreCompleted) {
@@ -217,7 +207,6 @@ TEST_F(LettoreTreno, BeyondTheCellsTheRestIsIgnoredButProfilesAreCompleted) {
   EXPECT_EQ(c.celle[199].tipo_cella, tipo::segnale);
   EXPECT_EQ(voce_n(86).intero_1, 0);
   EXPECT_EQ(c.celle[197].limite, 6);
-  EXPECT_FALSE(sorgente_presente());
 
   c = compilazione{};
   celle(200);
@@ -241,7 +230,6 @@ TEST_F(LettoreTreno, AFault15OfTheLineHalfStopsAtTheFirstPlacement) {
   EXPECT_EQ(voce_n(86).intero_1, 4);
   EXPECT_EQ(c.celle[61].tipo_cella, tipo::inizio_rallentamento);  // placed, then stopped
   EXPECT_EQ(c.celle[121].tipo_cella, 0);
-  EXPECT_FALSE(sorgente_presente());
 }
 
 TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
@@ -261,7 +249,8 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
             "line 2: the file ends in the middle of an item: a value is missing, or the file does "
             "not end with its closing line \"[fine]\"");
   EXPECT_EQ(errore("[generale]\r\nvelocita, 0, 1300\r\n[fine]\r\n"),
-            "line 3: 260 is out of range for limite (speed / 5), which holds 0 to 255");
+            "line 3: 260 is out of range for a speed limit in steps of 5 km/h, which holds 0 "
+            "to 255");
   EXPECT_NE(errore("[generale]\r\nstazione, 0, 8, 700, 300,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n"
                    "[fine]\r\n"),
             "no failure");
@@ -274,18 +263,6 @@ TEST_F(LettoreTreno, FailuresOfTheReadingAreThrownWithTheirLine) {
             "line 2: the stop of the station ending at 10100 m lies past the last track cell: "
             "move the station or lengthen the route");
   EXPECT_EQ(c.celle[197].avvicinamento, 0);
-
-  fs.file.clear();
-  EXPECT_THROW(leggi_descrizione_treno(c, fs, s), errore_sorgente);
-}
-
-TEST_F(LettoreTreno, AnAuthorsOwnFileIsKept) {
-  s.elimina_dopo_lettura = false;
-  leggi("sabbia, 1\r\n");
-  EXPECT_TRUE(sorgente_presente());
-  leggi("stazione, 30, 12, 400, 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, X\r\n");
-  atteso(8, 30);
-  EXPECT_TRUE(sorgente_presente());
 }
 
 }  // namespace

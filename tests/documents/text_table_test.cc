@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+using namespace compila;
+
 TEST(TextTable, CellsBetweenBarsAtFixedWidths) {
   const tabella_testo t({3, 5});
   EXPECT_EQ(t.riga({"ab ", "  x  "}), " |ab |  x  |");
@@ -20,10 +22,10 @@ TEST(TextTable, CellOfTheWrongWidthIsRefused) {
 }
 
 TEST(TextTable, TextPlacedInsideItsCell) {
-  EXPECT_EQ(cella("15.14", 16, 5), "     15.14      ");
-  EXPECT_EQ(cella("", 3, 0), "   ");
-  EXPECT_EQ(cella_a_destra("2.600", 10, 2), "   2.600  ");
-  EXPECT_EQ(cella_a_destra("130", 5, 1), " 130 ");
-  EXPECT_THROW(cella("15.14", 5, 1), std::logic_error);
-  EXPECT_THROW(cella_a_destra("114.000", 8, 2), std::logic_error);
+  EXPECT_EQ(casella("15.14", 16, 5), "     15.14      ");
+  EXPECT_EQ(casella("", 3, 0), "   ");
+  EXPECT_EQ(casella_a_destra("2.600", 10, 2), "   2.600  ");
+  EXPECT_EQ(casella_a_destra("130", 5, 1), " 130 ");
+  EXPECT_THROW(casella("15.14", 5, 1), std::logic_error);
+  EXPECT_THROW(casella_a_destra("114.000", 8, 2), std::logic_error);
 }

@@ -10,6 +10,8 @@
 #include "platform/console_interface.h"
 #include "platform/interface_factory.h"
 
+using namespace compila;
+
 namespace {
 
 int uso() {

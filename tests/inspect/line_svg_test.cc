@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "inspect/scenario_integrato.h"
+#include "inspect/built_in_scenario.h"
 #include "inspect/xml_check.h"
+
+using namespace compila;
 
 namespace {
 

@@ -5,8 +5,10 @@
 
 #include "inspect/cell_csv.h"
 #include "inspect/json_summary.h"
-#include "inspect/scenario_integrato.h"
+#include "inspect/built_in_scenario.h"
 #include "inspect/text_summary.h"
+
+using namespace compila;
 
 // The text, JSON and CSV views of the built-in scenario.
 namespace {

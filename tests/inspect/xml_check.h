@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+namespace compila {
+
 // A small well-formedness check of an XML document, enough for the drawings:
 // the prolog, elements with quoted attributes, character data with the five
 // predefined entities and numeric references, comments. Collects every
@@ -130,3 +132,5 @@ class verifica_xml {
   const std::string s_;
   size_t i_ = 0;
 };
+
+}  // namespace compila

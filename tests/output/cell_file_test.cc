@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
+
+using namespace compila;
 
 namespace {
 

@@ -5,7 +5,9 @@
 #include <limits>
 #include <stdexcept>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
+
+using namespace compila;
 
 namespace {
 

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
+
+using namespace compila;
 
 namespace {
 

@@ -5,7 +5,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "output/esadecimale.h"
+#include "output/hex.h"
+
+using namespace compila;
 
 namespace {
 

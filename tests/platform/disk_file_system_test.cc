@@ -14,6 +14,8 @@
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
 
+using namespace compila;
+
 namespace {
 
 std::string leggi_tutto(const std::filesystem::path& p) {
@@ -87,8 +89,9 @@ TEST(DiskFileSystem, FullDeviceKeepsTheEarlierFile) {
             1);
 }
 
-// What lies under the name "<target>.tmp", be it a temporary left by a crash
-// or a file of the user's, is neither written into, nor followed, nor moved.
+// What lies under the name the temporary would take, be it a temporary left
+// by a crash or a file of the user's, is neither written into, nor followed,
+// nor moved: the replacement takes the next name.
 TEST(DiskFileSystem, AFileUnderTheTemporaryNameIsLeftAlone) {
   namespace fs = std::filesystem;
   const std::pair<const char*, std::function<void(const std::string&)>> ingombri[] = {
@@ -101,20 +104,23 @@ TEST(DiskFileSystem, AFileUnderTheTemporaryNameIsLeftAlone) {
   for (const auto& [cosa, ingombra] : ingombri) {
     SCOPED_TRACE(cosa);
     scratch_dir dir;
-    disk_file_system disco;
+    uint32_t prossimo = 5;  // the names ".00000005.tmp", then ".00000006.tmp"
+    disk_file_system disco([&] { return prossimo++; });
     std::string err;
     const std::string file = dir.percorso("a.dat");
+    const std::string occupato = file + ".00000005.tmp";
     std::ofstream(dir.percorso("other"), std::ios::binary) << "other";
-    ingombra(file + ".tmp");
-    const std::string prima = leggi_tutto(file + ".tmp");
-    const auto tipo = fs::symlink_status(file + ".tmp").type();
+    ingombra(occupato);
+    const std::string prima = leggi_tutto(occupato);
+    const auto tipo = fs::symlink_status(occupato).type();
     EXPECT_TRUE(disco.sostituisci(file, "new", &err)) << err;
     EXPECT_EQ(leggi_tutto(file), "new");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
-    EXPECT_EQ(fs::symlink_status(file + ".tmp").type(), tipo);
-    EXPECT_EQ(leggi_tutto(file + ".tmp"), prima);
+    EXPECT_EQ(fs::symlink_status(occupato).type(), tipo);
+    EXPECT_EQ(leggi_tutto(occupato), prima);
     EXPECT_EQ(leggi_tutto(dir.percorso("other")), "other");
-    EXPECT_EQ(dir.voci(), (std::vector<std::string>{"a.dat", "a.dat.tmp", "other"}));
+    EXPECT_EQ(dir.voci(), (std::vector<std::string>{"a.dat", "a.dat.00000005.tmp", "other"}));
+    EXPECT_EQ(prossimo, 7u) << "the name in the way was tried, then the next one";
   }
 }
 

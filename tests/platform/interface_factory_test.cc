@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+using namespace compila;
+
 namespace {
 
 // Sets DISPLAY for one test and puts the old value back afterwards.

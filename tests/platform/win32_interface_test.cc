@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+using namespace compila;
+
 // The waiting window never waits: it is up and painted when mostra_attesa
 // returns, or, where no window can be made (wine without a display, a
 // service), "Attendere" went to the console instead, and so does the

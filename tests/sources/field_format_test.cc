@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace compila;
+
 TEST(FieldFormat, FixedBlanksBeforeAValue) {
   EXPECT_EQ(dopo_blank(3, -6), ",   -6");
   EXPECT_EQ(dopo_blank(2, ""), ",  ");

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
-#include "sources/rilettura.h"
+#include "sources/reread.h"
+
+using namespace compila;
 
 namespace {
 

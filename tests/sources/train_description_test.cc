@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <set>
 
-#include "sources/rilettura.h"
+#include "sources/reread.h"
+
+using namespace compila;
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace compila;
+
 TEST(FieldReader, TextKeepsInnerBlanksAndEndsAtCommaOrLineEnd) {
   lettore_campi r("stazione,   0, VERONA  P. N.\r\n[fine]\r\n");
   EXPECT_EQ(r.leggi_testo(), "stazione");

@@ -4,6 +4,8 @@
 
 #include "textio/windows1252.h"
 
+using namespace compila;
+
 TEST(TextWriter, EveryLineEndsWithCrLfInOrder) {
   EXPECT_EQ(testo_windows1252({"[generale]", "", "b"}), "[generale]\r\n\r\nb\r\n");
   EXPECT_EQ(testo_windows1252({}), "");

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "model/compiled_scenario.h"
+
+namespace compila {
+
+// Checks that the structures read back from one scenario's three files belong
+// together: the table records a route length above 0, and the cells and the
+// line drawing (when there is one) reach 7000 m past the route's end, as the
+// compile makes them. Files of another scenario or of another kind do not.
+// Returns false with one message naming the file that does not fit in *err,
+// the files named as in `nomi`.
+bool controlla_coerenza(const scenario_compilato& s, const percorsi_binari& nomi,
+                        std::string* err);
+
+}  // namespace compila
