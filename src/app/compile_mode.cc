@@ -25,7 +25,21 @@ nlohmann::ordered_json intero_o_null(std::optional<int32_t> valore) {
   return valore ? nlohmann::ordered_json(*valore) : nlohmann::ordered_json(nullptr);
 }
 
+// What the compile met that is no anomaly but leaves a source without
+// effect: one line each, "FILE: warning: MESSAGE".
+struct avviso {
+  const std::string& file;
+  std::string messaggio;
+};
+
+std::vector<avviso> avvisi(const compilazione& c, const opzioni_compilazione& o) {
+  std::vector<avviso> a;
+  if (!c.avviso_treno.empty()) a.push_back({o.descrizione_treno, c.avviso_treno});
+  return a;
+}
+
 nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
+                               const std::vector<avviso>& avvisi,
                                const std::vector<std::string>& scritti) {
   nlohmann::ordered_json anomalie = nlohmann::ordered_json::array();
   for (const anomalia& a : c.stato.anomalie) {
@@ -37,11 +51,14 @@ nlohmann::ordered_json in_json(const compilazione& c, int32_t errore_fatale,
         {"message", messaggio_anomalia(a)},
     });
   }
+  nlohmann::ordered_json json_avvisi = nlohmann::ordered_json::array();
+  for (const avviso& a : avvisi) json_avvisi.push_back({{"file", a.file}, {"message", a.messaggio}});
   return {
       {"code", c.stato.codice_errore},
       {"position", c.stato.posizione_errore},
       {"fatal", intero_o_null(errore_fatale ? std::optional<int32_t>(errore_fatale) : std::nullopt)},
       {"anomalies", anomalie},
+      {"warnings", json_avvisi},
       {"written", scritti},
   };
 }
@@ -96,6 +113,7 @@ class compilazione_autore {
         memorizza_percorso(c_, o_.senza_profilo ? 0 : 1, {sorgenti_.linea, sorgenti_.treno});
     const file_autore file{o_.descrizione_linea, o_.descrizione_treno};
     for (const anomalia& a : c_.stato.anomalie) err_ << riga_diagnostica(a, file) << "\n";
+    for (const avviso& a : avvisi(c_, o_)) err_ << a.file << ": warning: " << a.messaggio << "\n";
     errore_fatale_ = esito.errore_fatale;
 
     if (esito.errore_fatale != 0) {
@@ -116,7 +134,9 @@ class compilazione_autore {
     return c_.stato.anomalie.empty() && c_.stato.codice_errore == 0 ? esito_ok : esito_anomalia;
   }
 
-  nlohmann::ordered_json risultato_json() const { return in_json(c_, errore_fatale_, scritti_); }
+  nlohmann::ordered_json risultato_json() const {
+    return in_json(c_, errore_fatale_, avvisi(c_, o_), scritti_);
+  }
 
  private:
   percorsi_binari binari() const {

@@ -69,11 +69,20 @@ class lettore_treno {
 
  private:
   // Skips everything up to the first field that contains "[generale]"; a
-  // file without one is read to its end without effect.
+  // file without one is read to its end without effect, and so is one whose
+  // "[generale]" is its last line. Either is no train description at all
+  // (a file of another kind or encoding, the line description given twice),
+  // which the compile does not stop for but says.
   void salta_fino_a_generale() {
     std::string campo;
     do campo = minuscolo(campi_.leggi_testo());
     while (!contiene(campo, "[generale]") && !campi_.fine());
+    if (!contiene(campo, "[generale]"))
+      c_.avviso_treno = "no [generale] section; the train description has no effect";
+    else if (campi_.fine())
+      c_.avviso_treno =
+          "the [generale] line is the last line, which is never read; the train description "
+          "has no effect";
   }
 
   esito_voce leggi_righe() {
