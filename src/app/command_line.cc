@@ -27,13 +27,15 @@ constexpr const char* esiti =
     "     the line description stopped before its route length)\n"
     "  2  usage error\n"
     "  3  fatal error 1250 or 1251 (no binary file written)\n"
-    "  4  a file could not be read or written\n";
+    "  4  a file could not be read or written, or is larger than 64 MiB\n"
+    "  5  out of memory\n";
 
 constexpr const char* esiti_ispezione =
     "Exit status:\n"
     "  0  success\n"
     "  2  usage error, or --csv or --svg naming one of the files inspected\n"
-    "  4  a file missing, unreadable or not of its kind, or an output not written\n";
+    "  4  a file missing, unreadable or not of its kind, or an output not written\n"
+    "  5  out of memory\n";
 
 class errore_uso : public std::runtime_error {
  public:

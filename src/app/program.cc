@@ -1,10 +1,14 @@
 #include "app/program.h"
 
+#include <exception>
+#include <new>
+
 #include "app/command_line.h"
 #include "app/compile_mode.h"
 #include "app/export_mode.h"
 #include "app/inspect_mode.h"
 #include "app/run.h"
+#include "app/status.h"
 
 namespace compila {
 
@@ -17,9 +21,7 @@ int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
   return esegui_scenario(amb);
 }
 
-}  // namespace
-
-int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
+int esegui_modo(int argc, const char* const argv[], piattaforma& p) {
   const opzioni_programma o = analizza_riga_comando(argc, argv, p.out, p.err);
   switch (o.modo) {
     case modo_programma::scenario_incorporato: return scenario_incorporato(o, p);
@@ -30,6 +32,21 @@ int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
     case modo_programma::esci: return o.esito;
   }
   return o.esito;
+}
+
+}  // namespace
+
+int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
+  // No input ends the program by an uncaught exception: whatever escapes a
+  // command is said, and the status tells it from every other outcome.
+  try {
+    return esegui_modo(argc, argv, p);
+  } catch (const std::bad_alloc&) {
+    p.err << prefisso << messaggio_senza_memoria << "\n";
+  } catch (const std::exception& e) {
+    p.err << prefisso << "unexpected failure: " << e.what() << "\n";
+  }
+  return esito_senza_memoria;
 }
 
 }  // namespace compila
