@@ -2,21 +2,26 @@
 // compile accepts (a 1000000 m route whose every cell holds a point feature
 // and its own tunnel stretch, the most stations and sign boards, a line
 // drawing of every metre), then the same 4 and 16 times longer, built in
-// memory past what inspect reads from disk. Each run reads and decodes the
-// files, as the command does, and makes one view; the counters give the
-// files' bytes, the peak heap of the run (the view's own output held as the
-// disk would be handed it) and the two's ratio. Time and peak per file byte
+// memory past the route length inspect accepts from disk. Each run reads and
+// decodes the files, as the command does, and makes one view; the counters
+// give the files' bytes, the peak heap of the run (a CSV or SVG held whole,
+// as it is handed to the disk) and the two's ratio. Time and peak per file byte
 // stay flat across the sizes: every view is linear in its input.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <map>
+#include <functional>
+#include <utility>
 #include <sstream>
 #include <ostream>
 #include <streambuf>
 #include <string>
 
-#include "app/inspect_mode.h"
+#include "inspect/cell_csv.h"
+#include "inspect/json_summary.h"
+#include "inspect/line_svg.h"
+#include "inspect/summary.h"
+#include "inspect/text_summary.h"
 #include "model/compiled_scenario.h"
 #include "output/cell_file.h"
 #include "output/profile_file.h"
@@ -26,27 +31,6 @@
 using namespace compila;
 
 namespace {
-
-// Files handed over whole; what is written is only counted, as the disk
-// takes it from the view's own buffer.
-class file_in_memoria : public file_system {
- public:
-  std::map<std::string, std::string> file;
-  size_t scritti = 0;
-
-  bool esiste(const std::string& p) override { return file.count(p) > 0; }
-  bool e_directory(const std::string& p) override { return p == "d"; }
-  bool leggi(const std::string& p, std::string* contenuto, std::string*) override {
-    *contenuto = file.at(p);
-    return true;
-  }
-  bool sostituisci(const std::string&, std::string_view contenuto, std::string*) override {
-    scritti += contenuto.size();
-    return true;
-  }
-  bool stesso_file(const std::string&, const std::string&) override { return false; }
-  bool elimina(const std::string&, std::string*) override { return true; }
-};
 
 // Counts what the summary writes and keeps none of it.
 class conta_byte : public std::streambuf {
@@ -120,38 +104,47 @@ file_scenario_bench scenario_pieno(int32_t volte) {
 
 enum vista { testo, json, csv, svg };
 
+// What inspect does with the three files once the route length has passed
+// its check: each file read (a copy of its bytes), decoded and let go, then
+// the summary and one view, the summary to a stream, a file's view handed
+// over whole.
+size_t ispeziona(const file_scenario_bench& f, bool con_disegno, vista quale, std::ostream& out) {
+  scenario_compilato s;
+  std::string err;
+  for (auto [byte, decodifica] :
+       {std::pair<const std::string*, std::function<bool(std::string_view)>>{
+            &f.tabella, [&](std::string_view b) { return decodifica_tabella(b, &s.tabella, &err); }},
+        {&f.celle, [&](std::string_view b) { return decodifica_celle(b, &s.celle, &err); }},
+        {con_disegno ? &f.profilo : nullptr,
+         [&](std::string_view b) { return decodifica_profilo(b, &s.profilo, &err); }}}) {
+    if (!byte) continue;
+    const std::string letto = *byte;
+    if (!decodifica(letto)) return 0;
+  }
+  const riepilogo r = riassumi(s);
+  switch (quale) {
+    case testo: scrivi_riepilogo(s, r, out); return 0;
+    case json: scrivi_riepilogo_json(s, r, out); return 0;
+    case csv: return celle_csv(s.celle).size();
+    case svg: return disegno_svg(s, r).size();
+  }
+  return 0;
+}
+
 void BM_InspectView(benchmark::State& state) {
   const auto volte = static_cast<int32_t>(state.range(0));
   const auto quale = static_cast<vista>(state.range(1));
   const bool con_disegno = state.range(2) != 0;
-  file_in_memoria disco;
-  {
-    file_scenario_bench f = scenario_pieno(volte);
-    disco.file["d/l_t.sim"] = std::move(f.tabella);
-    disco.file["d/l_t.dat"] = std::move(f.celle);
-    if (con_disegno) disco.file["d/l_linea.dat"] = std::move(f.profilo);
-  }
-  size_t letti = 0;
-  for (const auto& [nome, byte] : disco.file) letti += byte.size();
-
-  opzioni_inspect o;
-  o.directory = "d";
-  o.nome_linea = "l";
-  o.nome_treno = "t";
-  o.json = quale == json;
-  if (quale == csv) o.csv = "out.csv";
-  if (quale == svg) o.svg = "out.svg";
+  const file_scenario_bench f = scenario_pieno(volte);
+  const size_t letti = f.tabella.size() + f.celle.size() + (con_disegno ? f.profilo.size() : 0);
   size_t picco = 0, uscita = 0;
   for (auto _ : state) {
     conta_byte conta;
     std::ostream out(&conta);
-    std::ostringstream err;
     azzera_picco();
     const size_t prima = memoria_in_uso();
-    if (esegui_inspect(o, disco, out, err) != 0) state.SkipWithError(err.str().c_str());
+    uscita = ispeziona(f, con_disegno, quale, out) + conta.n;
     picco = picco_memoria() - prima;
-    uscita = conta.n + disco.scritti;
-    disco.scritti = 0;
   }
   state.counters["files_bytes"] = static_cast<double>(letti);
   state.counters["output_bytes"] = static_cast<double>(uscita);
