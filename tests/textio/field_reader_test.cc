@@ -73,6 +73,8 @@ TEST(FieldReader, FailureMessagesQuoteTheFieldReadably) {
       {"21\xa0" "9", "\"21\\xa09\" is not a whole number: it holds the character \\xa0, which "
                      "does not show; " + regola},
       {"caf\xe9", "\"caf\xc3\xa9\" is not a whole number: " + regola},
+      {"\x7f\x81\x8d\x8f\x90\x9d", "\"\\x7f\\x81\\x8d\\x8f\\x90\\x9d\" is not a whole number: it "
+                                 "holds the character \\x7f, which does not show; " + regola},
       {std::string(50, '7'), "\"" + std::string(40, '7') + "...\" (50 characters) is too large: " +
                                  limiti},
       {"2147483648", "\"2147483648\" is too large: " + limiti},
