@@ -1,12 +1,12 @@
 # Installation and release packages (`cmake --workflow --preset package`):
 # on Linux a tar archive and a Debian package with the program, its manual
 # page and its bash completion; the Windows build gives a zip holding the
-# statically linked program and a short README. The version is the
+# statically linked program, its console twin and a short README. The version is the
 # project's, the one `--version` prints.
 set(packaging_dir ${CMAKE_SOURCE_DIR}/packaging)
 
 if(WIN32)
-  install(TARGETS compila_scenario RUNTIME DESTINATION .)
+  install(TARGETS compila_scenario compila_scenario_console RUNTIME DESTINATION .)
   install(FILES ${packaging_dir}/README-windows.txt DESTINATION . RENAME README.txt)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
