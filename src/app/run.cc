@@ -32,7 +32,7 @@ class esecuzione {
     const std::unique_ptr<blocco_directory> blocco = amb_.fs.blocca(amb_.directory, &motivo);
     if (!blocco) return fallito("cannot lock " + motivo);
     if (!sorgenti_libere()) return esito_errore_file;
-    if (!scrivi_testi()) return fallito("cannot write " + errore_);
+    if (!scrivi_testi()) return fallito();
     sorgenti_scritte_ = true;
     return compila_sorgenti();
   }
@@ -153,7 +153,7 @@ class esecuzione {
     amb_.fs.elimina(p, &ignorato);
   }
 
-  int fallito() { return fallito("cannot write " + errore_); }
+  int fallito() { return fallito("cannot write " + errore_ + amb_.dopo_errore_scrittura); }
 
   // The sources are the run's intermediates: a failed run does not leave
   // them behind either, once it has written them.

@@ -64,7 +64,8 @@ TEST(Program, DirectoryInTheWayGivesStatusFourAndWritesNoTextFile) {
   EXPECT_EQ(p.esegui(), 4);
   EXPECT_EQ(p.err, "Attendere\ncompila_scenario: cannot write " +
                             p.dir.percorso("Verona _Firenze  _ EC 85_rallentamenti.txt") +
-                            ": is a directory\n");
+                            ": is a directory (the files go beside the program: give "
+                            "--output-dir DIR to write them elsewhere)\n");
   EXPECT_EQ(p.dir.voci(), (std::vector<std::string>{"Verona _Firenze  _ EC 85_rallentamenti.txt",
                                                      "compila_scenario"}));
 }
