@@ -124,9 +124,11 @@ void definisci_ispeziona(riga_comando& r, opzioni_inspect& oi) {
                 "Train name of the file names (default: \"" + nome_treno_incorporato + "\")")
       ->type_name("NAME");
   i->add_flag("--json", oi.json, "Print the summary as one JSON object");
-  i->add_option("--csv", r.csv, "Write one row per cell, every field, to FILE (\"-\": the standard output)")
+  i->add_option("--csv", r.csv,
+                 "Write one row per cell, every field, to FILE (\"-\": the standard output)")
       ->type_name("FILE");
-  i->add_option("--svg", r.svg, "Draw the line's plan and profile into FILE (\"-\": the standard output)")
+  i->add_option("--svg", r.svg,
+                 "Draw the line's plan and profile into FILE (\"-\": the standard output)")
       ->type_name("FILE");
   i->footer(esiti_ispezione);
 }

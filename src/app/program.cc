@@ -50,7 +50,8 @@ bool chiede_json(const opzioni_programma& o, int argc, const char* const argv[])
   if (o.modo == modo_programma::compila) return o.compilazione.json;
   if (o.modo == modo_programma::ispeziona) return o.ispezione.json;
   if (o.modo != modo_programma::esci || o.esito != esito_uso) return false;
-  return std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--json") == 0; });
+  return std::any_of(argv + 1, argv + argc,
+                     [](const char* a) { return std::strcmp(a, "--json") == 0; });
 }
 
 }  // namespace

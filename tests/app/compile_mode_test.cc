@@ -55,6 +55,7 @@ TEST(CompileMode, WritesTheThreeFilesUnderTheNamesOfTheSourcesAndKeepsTheSources
   EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.sim")), 1u);
   EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.dat")), 1u);
   for (const auto& [percorso, contenuto] : sorgenti) EXPECT_EQ(b.fs.file[percorso], contenuto);
+  EXPECT_EQ(b.fs.bloccate, std::vector<std::string>{"/out"}) << "runs into /out take turns";
 }
 
 TEST(CompileMode, WithoutADirectoryTheFilesGoToTheCurrentOne) {

@@ -100,9 +100,10 @@ TEST(FileSafetyProgram, TheBuiltInRunNeverReplacesAnAuthorsSource) {
       continue;
     }
     EXPECT_EQ(esito, 4);
-    EXPECT_EQ(b.c.err, "Attendere\ncompila_scenario: work/" + k.file + " differs from the built-in " +
-                           k.genere + " and is left as it is: compile it with \"compila_scenario "
-                           "compile LINE TRAIN\", or move it elsewhere\n");
+    EXPECT_EQ(b.c.err, "Attendere\ncompila_scenario: work/" + k.file +
+                           " differs from the built-in " + k.genere +
+                           " and is left as it is: compile it with \"compila_scenario compile "
+                           "LINE TRAIN\", or move it elsewhere\n");
     EXPECT_EQ(b.dir.istantanea(), prima);
   }
 }

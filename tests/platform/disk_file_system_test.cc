@@ -239,7 +239,8 @@ TEST(DiskFileSystem, ASetIsReplacedWholeOrNotAtAll) {
     for (const auto& e : fs::recursive_directory_iterator(dir.path()))
       prima[e.path().string()] = e.is_regular_file() ? leggi_tutto(e.path()) : "";
     const std::string grande(256 * 1024, 'x');
-    const sostituzione insieme[] = {{percorsi[0], {"new"}}, {percorsi[1], {grande}}, {percorsi[2], {"new"}}};
+    const sostituzione insieme[] = {
+        {percorsi[0], {"new"}}, {percorsi[1], {grande}}, {percorsi[2], {"new"}}};
     disk_file_system disco;
     std::string err;
     EXPECT_FALSE(disco.sostituisci_insieme(insieme, &err));
