@@ -9,27 +9,6 @@
 
 namespace compila {
 
-namespace {
-
-// Encodes and replaces one file; an encoding failure is reported like a
-// failed write, naming the file.
-bool scrivi(file_system& fs, const std::string& percorso,
-            const std::function<std::string()>& codifica, std::string* err,
-            std::vector<std::string>* scritti) {
-  std::string contenuto;
-  try {
-    contenuto = codifica();
-  } catch (const std::exception& e) {
-    *err = percorso + ": " + e.what();
-    return false;
-  }
-  if (!fs.sostituisci(percorso, contenuto, err)) return false;
-  if (scritti) scritti->push_back(percorso);
-  return true;
-}
-
-}  // namespace
-
 bool scrivi_file_binari(file_system& fs, const scenario_compilato& s,
                         const percorsi_binari& percorsi, std::string* err,
                         std::vector<std::string>* scritti) {
@@ -37,13 +16,33 @@ bool scrivi_file_binari(file_system& fs, const scenario_compilato& s,
     *err = "no track cells were compiled: no binary file written";
     return false;
   }
-  if (s.con_disegno() &&
-      !scrivi(fs, percorsi.profilo_linea, [&] { return codifica_profilo(s.profilo); }, err,
-              scritti))
-    return false;
-  if (!scrivi(fs, percorsi.tabella, [&] { return codifica_tabella(s.tabella); }, err, scritti))
-    return false;
-  return scrivi(fs, percorsi.celle, [&] { return codifica_celle(s.celle); }, err, scritti);
+  struct da_scrivere {
+    const std::string& percorso;
+    std::function<std::string()> codifica;
+  };
+  std::vector<da_scrivere> file;
+  if (s.con_disegno())
+    file.push_back({percorsi.profilo_linea, [&] { return codifica_profilo(s.profilo); }});
+  file.push_back({percorsi.tabella, [&] { return codifica_tabella(s.tabella); }});
+  file.push_back({percorsi.celle, [&] { return codifica_celle(s.celle); }});
+
+  // Every file encoded before any is written; an encoding failure is
+  // reported like a failed write, naming the file.
+  std::vector<std::string> contenuti;
+  for (const da_scrivere& f : file) {
+    try {
+      contenuti.push_back(f.codifica());
+    } catch (const std::exception& e) {
+      *err = f.percorso + ": " + e.what();
+      return false;
+    }
+  }
+  std::vector<sostituzione> insieme;
+  for (size_t i = 0; i < file.size(); ++i) insieme.push_back({file[i].percorso, {contenuti[i]}});
+  if (!fs.sostituisci_insieme(insieme, err)) return false;
+  if (scritti)
+    for (const da_scrivere& f : file) scritti->push_back(f.percorso);
+  return true;
 }
 
 }  // namespace compila

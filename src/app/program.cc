@@ -1,10 +1,13 @@
 #include "app/program.h"
 
+#include <algorithm>
+#include <cstring>
 #include <exception>
 #include <new>
 
 #include "app/command_line.h"
 #include "app/compile_mode.h"
+#include "app/error_record.h"
 #include "app/export_mode.h"
 #include "app/inspect_mode.h"
 #include "app/run.h"
@@ -32,8 +35,7 @@ int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
   return esegui_scenario(amb);
 }
 
-int esegui_modo(int argc, const char* const argv[], piattaforma& p) {
-  const opzioni_programma o = analizza_riga_comando(argc, argv, p.out, p.err);
+int esegui_modo(const opzioni_programma& o, piattaforma& p) {
   switch (o.modo) {
     case modo_programma::scenario_incorporato: return scenario_incorporato(o, p);
     case modo_programma::esporta_sorgenti: return esegui_esporta(o.directory_uscita, p.fs, p.out, p.err);
@@ -45,19 +47,39 @@ int esegui_modo(int argc, const char* const argv[], piattaforma& p) {
   return o.esito;
 }
 
+// Whether the standard output owes one JSON object: asked for with --json,
+// also on a command line the parser refused.
+bool chiede_json(const opzioni_programma& o, int argc, const char* const argv[]) {
+  if (o.modo == modo_programma::compila) return o.compilazione.json;
+  if (o.modo == modo_programma::ispeziona) return o.ispezione.json;
+  if (o.modo != modo_programma::esci || o.esito != esito_uso) return false;
+  return std::any_of(argv + 1, argv + argc,
+                     [](const char* a) { return std::strcmp(a, "--json") == 0; });
+}
+
 }  // namespace
 
 int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
+  registro_errori err(p.err);
+  piattaforma q{p.fs, p.apri_interfaccia, p.directory_programma, p.out, err};
+  opzioni_programma o;
+  int esito = esito_senza_memoria;
   // No input ends the program by an uncaught exception: whatever escapes a
   // command is said, and the status tells it from every other outcome.
   try {
-    return esegui_modo(argc, argv, p);
+    o = analizza_riga_comando(argc, argv, q.out, q.err);
+    esito = esegui_modo(o, q);
   } catch (const std::bad_alloc&) {
-    p.err << prefisso << messaggio_senza_memoria << "\n";
+    q.err << prefisso << messaggio_senza_memoria << "\n";
   } catch (const std::exception& e) {
-    p.err << prefisso << "unexpected failure: " << e.what() << "\n";
+    q.err << prefisso << "unexpected failure: " << e.what() << "\n";
   }
-  return esito_senza_memoria;
+  // A usage or file error, or a failure, prints nothing else on the standard
+  // output.
+  if ((esito == esito_uso || esito == esito_errore_file || esito == esito_senza_memoria) &&
+      chiede_json(o, argc, argv))
+    p.out << errore_json(err.ultimo_messaggio(), esito);
+  return esito;
 }
 
 }  // namespace compila
