@@ -1,6 +1,6 @@
 // The cost of inspect's views as the files grow: the largest scenario a
 // compile accepts (a 1000000 m route whose every cell holds a point feature
-// and its own tunnel stretch, the most stations and sign boards, a line
+// and its own tunnel stretch, 40 stations and 40 sign boards, a line
 // drawing of every metre), then the same 4 and 16 times longer, built in
 // memory past the route length inspect accepts from disk. Each run reads and
 // decodes the files, as the command does, and makes one view; the counters
