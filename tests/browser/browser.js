@@ -38,7 +38,7 @@ export async function startBrowser() {
 }
 
 // A page of the given size; every request it makes is recorded.
-export async function openPage(browser, url, { width = 1600, height = 1000 } = {}) {
+export async function openPage(browser, url, { width = 1600, height = 1400 } = {}) {
   const page = await browser.newPage();
   await page.setViewport({ width, height });
   const requests = [];
