@@ -270,8 +270,9 @@
     };
     const L = state.layers;
     if (!state.geo) {
-      svg('text', { class: 'p-note', x: 20, y: 60 }, L.over).textContent =
-        'No line drawing: the line profile file is absent.';
+      svg('text', { class: 'p-note', x: 12, y: 24 }, L.over).textContent = state.data.cells > 0
+        ? 'No line drawing: the line profile file is absent.'
+        : 'Nothing compiled to show yet.';
       return;
     }
     L.tunnels = [];
@@ -576,8 +577,11 @@
     box.textContent = '';
     if (item) box.appendChild(card(item));
     else box.appendChild(el('p', { class: 'hint' }, 'Nothing selected.'));
-    for (const tr of document.querySelectorAll('tbody tr'))
-      tr.classList.toggle('selected', tr.getAttribute('data-key') === state.selected);
+    for (const tr of document.querySelectorAll('tbody tr')) {
+      const on = tr.getAttribute('data-key') === state.selected;
+      tr.classList.toggle('selected', on);
+      if (on) scrollToRow(tr);
+    }
     for (const li of document.querySelectorAll('#anomaly-list li'))
       li.classList.toggle('selected', li.getAttribute('data-key') === state.selected);
     if (item && centre && state.geo && item.m !== null && item.m !== undefined) {
@@ -594,6 +598,16 @@
   }
 
   // ---- Tables ----
+
+  // Brings a row into its box's view without scrolling the page.
+  function scrollToRow(tr) {
+    const box = tr.closest('.table-box');
+    if (!box || box.hidden) return;
+    const head = tr.closest('table').tHead.offsetHeight;
+    if (tr.offsetTop - head < box.scrollTop) box.scrollTop = tr.offsetTop - head;
+    else if (tr.offsetTop + tr.offsetHeight > box.scrollTop + box.clientHeight)
+      box.scrollTop = tr.offsetTop + tr.offsetHeight - box.clientHeight;
+  }
 
   const STATION_COLUMNS = [
     { id: 'record', label: 'rec', num: true, get: (s) => s.record },
@@ -686,9 +700,9 @@
     if (section.hidden) return;
     const n = anomalies.length;
     const count = n === 1 ? '1 anomaly' : n + ' anomalies';
+    const view = state.data.cells > 0 ? 'the view below is the last good compile.' : 'nothing compiled to show yet.';
     $('anomalies-title').textContent = failed
-      ? 'The last compile (' + c.time + ') failed' + (n ? ' with ' + count : '') +
-        ': the view below is the last good compile.'
+      ? 'The last compile (' + c.time + ') failed' + (n ? ' with ' + count : '') + ': ' + view
       : 'The compile (' + c.time + ') met ' + count + '.';
     for (const p of problems) errors.appendChild(el('li', {}, p));
     anomalies.forEach((a, i) => {
@@ -711,17 +725,21 @@
     state.data = data;
     state.generation = data.compile ? data.compile.generation : null;
     const general = data.general || {};
-    const line = (general.line && general.line.name) || '';
-    const train = (general.train && general.train.name) || '';
-    document.title = (line.trim() + ' \u2014 ' + train.trim()).trim();
+    const c = data.compile;
+    const line = general.line ? general.line.name : c ? c.line_file : '';
+    const train = general.train ? general.train.name : c ? c.train_file : '';
+    document.title = line.trim() + ' \u2014 ' + train.trim();
     $('title').textContent = 'Line ' + line + ' \u2014 train ' + train;
-    $('subtitle').textContent = 'route ' + km(routeLength()).replace(/0+$/, '').replace(/\.$/, '') +
+    $('subtitle').textContent = !(data.cells > 0) ? '' : 'route ' + km(routeLength()).replace(/0+$/, '').replace(/\.$/, '') +
       ' km, ' + data.cells + ' cells of 50 m, ' + (data.stations || []).length + ' stations, ' +
       (data.sign_boards || []).length + ' sign boards, ' + (data.point_features || []).length + ' point features';
     state.geo = decodePlan(data.plan);
     state.items = buildItems(data);
     state.byKey = new Map(state.items.map((it) => [it.key, it]));
     if (state.selected && !state.byKey.has(state.selected)) state.selected = null;
+    document.querySelector('main').classList.toggle('no-plan', !state.geo);
+    $('legend').hidden = !state.geo;
+    $('plan-tools').hidden = !state.geo;
     measure();
     if (state.geo && (!hadPlan || !state.view)) fitView();
     buildPlan();
@@ -731,6 +749,7 @@
       else $('profile-panel').appendChild(newProfile);
     }
     setupProfile();
+    $('profile-panel').hidden = !profileFrame();
     buildTables();
     renderAnomalies();
     const sel = state.selected && state.byKey.get(state.selected);
