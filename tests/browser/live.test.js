@@ -119,7 +119,7 @@ function liveTests(name, makeServer, skip, real = false) {
 
     it('answers 404 to anything but the page and its event stream', { skip: !real && 'watch only' }, async () => {
       const paths = ['/index.html', '/favicon.ico', '/out/', '/' + encodeURIComponent('Verona _Firenze  _linea.txt'),
-        '/..%2f..%2fetc%2fpasswd', '/events/x', '/?x=1#'];
+        '/..%2f..%2fetc%2fpasswd', '/events/x'];
       for (const path of paths) {
         const status = await new Promise((ok, fail) => {
           get(url + path.slice(1), (res) => { res.resume(); ok(res.statusCode); }).on('error', fail);

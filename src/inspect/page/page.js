@@ -289,13 +289,15 @@
       markShape(it.kind, g);
       const mark = { item: it, wx: p[0], wy: p[1], sx: 0, sy: 0, el: g };
       state.marks.push(mark);
-      if (it.kind === 'station') {
-        const t = svg('text', { class: 'p-label' }, L.labels);
-        t.textContent = it.title;
-        state.labels.push({ mark, el: t, w: 7 * it.title.length });
+      if (it.kind === 'station' || it.kind === 'anomaly') {
+        const t = svg('text', { class: it.kind === 'station' ? 'p-label' : 'p-label p-label-anomaly' }, L.labels);
+        t.textContent = it.kind === 'station' ? it.title : 'anomaly ' + it.src.code;
+        state.labels.push({ mark, el: t, w: 7.2 * t.textContent.length });
       }
     }
-    L.selected = svg('circle', { class: 'p-selected', r: 13, visibility: 'hidden' }, L.over);
+    // Anomalies are named first: they are what the author looks for.
+    state.labels.sort((a, b) => (b.mark.item.kind === 'anomaly') - (a.mark.item.kind === 'anomaly'));
+    L.selected = svg('circle', { class: 'p-selected', r: 16, visibility: 'hidden' }, L.over);
     L.cursor = svg('circle', { class: 'p-cursor', r: 8, visibility: 'hidden' }, L.over);
     L.cursorDot = svg('circle', { class: 'p-cursor-dot', r: 2.5, visibility: 'hidden' }, L.over);
     L.scale = svg('path', { class: 'p-scale' }, L.over);
@@ -355,22 +357,25 @@
     drawScale();
   }
 
-  // Each station name takes the first spot beside its mark that covers no
-  // other name or station; where none is free it is left out until a zoom
-  // makes room.
+  // Each name (stations, anomalies) takes the first spot beside its mark that
+  // covers no other name or mark of a station; where none is free it is left
+  // out until a zoom makes room.
   function placeLabels() {
     const taken = [];
     const fits = (b) => b.x0 >= 2 && b.x1 <= state.width - 2 && b.y0 >= 40 && b.y1 <= state.height - 2 &&
       !taken.some((o) => b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1);
     for (const lb of state.labels) {
       const m = lb.mark;
-      taken.push({ x0: m.sx - 7, y0: m.sy - 7, x1: m.sx + 7, y1: m.sy + 7 });
+      const r = m.item.kind === 'anomaly' ? 11 : 7;
+      taken.push({ x0: m.sx - r, y0: m.sy - r, x1: m.sx + r, y1: m.sy + r });
     }
     const spots = [[9, 4, 0], [-9, 4, 1], [9, -8, 0], [-9, -8, 1], [9, 16, 0], [-9, 16, 1]];
     for (const lb of state.labels) {
       const m = lb.mark;
+      const far = m.item.kind === 'anomaly' ? 14 : 0;
       let placed = false;
-      for (const [dx, dy, left] of spots) {
+      for (const [dx0, dy, left] of spots) {
+        const dx = dx0 + (left ? -far : far);
         const x = left ? m.sx + dx - lb.w : m.sx + dx;
         const b = { x0: x, y0: m.sy + dy - 11, x1: x + lb.w, y1: m.sy + dy + 2 };
         if (!fits(b)) continue;
