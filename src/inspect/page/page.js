@@ -667,7 +667,9 @@
         if (c.wrap) td.classList.add('wrap');
         tr.appendChild(td);
       }
+      tr.tabIndex = 0;
       tr.addEventListener('click', () => select(it, true));
+      tr.addEventListener('keydown', (e) => { if (e.key === 'Enter') select(it, true); });
       tbody.appendChild(tr);
     }
     table.appendChild(tbody);
