@@ -17,7 +17,7 @@
     items: [], // everything that can be pointed at
     byKey: new Map(),
     marks: [], // the plan's marks: {item, wx, wy, sx, sy, el}
-    labels: [], // station names on the plan: {mark, el, w}
+    labels: [], // names on the plan, of stations and anomalies: {mark, el, w}
     view: null, // {cx, cy, k}: plan centre in metres of the drawing, pixels per metre
     width: 0,
     height: 0,
@@ -65,7 +65,7 @@
   function buildItems(data) {
     const items = [];
     for (const s of data.stations || [])
-      items.push({ key: 's' + s.record, kind: 'station', m: s.position_m, title: s.name,
+      items.push({ key: 's' + s.record, kind: 'station', m: s.position_m, title: s.name || '(no name)',
         sub: 'station, record ' + s.record, src: s });
     for (const f of data.point_features || [])
       items.push({ key: 'f' + f.cell, kind: FEATURE_KINDS[f.type] || 'other', m: f.position_m,
@@ -191,7 +191,6 @@
     const pad = 40;
     const k = Math.min((state.width - 2 * pad) / Math.max(g.maxx - g.minx, 1),
       (state.height - 2 * pad) / Math.max(g.maxy - g.miny, 1));
-    state.fitK = k;
     state.view = { cx: (g.minx + g.maxx) / 2, cy: (g.miny + g.maxy) / 2, k };
   }
 
@@ -292,7 +291,7 @@
       if (it.kind === 'station' || it.kind === 'anomaly') {
         const t = svg('text', { class: it.kind === 'station' ? 'p-label' : 'p-label p-label-anomaly' }, L.labels);
         t.textContent = it.kind === 'station' ? it.title : 'anomaly ' + it.src.code;
-        state.labels.push({ mark, el: t, w: 7.2 * t.textContent.length });
+        state.labels.push({ mark, el: t, w: t.getComputedTextLength() || 7.2 * t.textContent.length });
       }
     }
     // Anomalies are named first: they are what the author looks for.
@@ -364,6 +363,12 @@
     const taken = [];
     const fits = (b) => b.x0 >= 2 && b.x1 <= state.width - 2 && b.y0 >= 40 && b.y1 <= state.height - 2 &&
       !taken.some((o) => b.x0 < o.x1 && o.x0 < b.x1 && b.y0 < o.y1 && o.y0 < b.y1);
+    // Nor under the legend or the zoom buttons.
+    const origin = $('plan').getBoundingClientRect();
+    for (const id of ['legend', 'plan-tools']) {
+      const r = $(id).getBoundingClientRect();
+      if (r.width > 0) taken.push({ x0: r.left - origin.left, y0: r.top - origin.top, x1: r.right - origin.left, y1: r.bottom - origin.top });
+    }
     for (const lb of state.labels) {
       const m = lb.mark;
       const r = m.item.kind === 'anomaly' ? 11 : 7;
