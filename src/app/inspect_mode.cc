@@ -9,6 +9,7 @@
 #include "inspect/consistency.h"
 #include "inspect/json_summary.h"
 #include "inspect/line_svg.h"
+#include "inspect/scenario_page.h"
 #include "inspect/summary.h"
 #include "inspect/text_summary.h"
 #include "output/cell_file.h"
@@ -38,6 +39,8 @@ class ispezione {
       scrivi_riepilogo(s_, r, out_);
     if (!o_.csv.empty() && !scrivi(o_.csv, celle_csv(s_.celle))) return esito_errore_file;
     if (!o_.svg.empty() && !scrivi(o_.svg, disegno_svg(s_, r))) return esito_errore_file;
+    if (!o_.html.empty() && !scrivi(o_.html, pagina_scenario(&s_, nullptr)))
+      return esito_errore_file;
     return esito_ok;
   }
 
@@ -61,10 +64,10 @@ class ispezione {
     return true;
   }
 
-  // The CSV or the drawing written over one of the files being read would
+  // The CSV, the drawing or the page written over one of the files being read would
   // destroy what the simulator reads.
   bool uscita_su_ingresso() {
-    for (const std::string* uscita : {&o_.csv, &o_.svg}) {
+    for (const std::string* uscita : {&o_.csv, &o_.svg, &o_.html}) {
       if (uscita->empty()) continue;
       for (file_scenario f :
            {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
