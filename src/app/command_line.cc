@@ -138,9 +138,9 @@ void definisci_osserva(riga_comando& r, opzioni_compilazione& oc, opzioni_watch&
   aggiungi_directory(*w, r.directory_osserva,
                      "Write the binary files into DIR (default: the current directory)");
   w->add_option("--port", ow.porta,
-                "Serve the page on http://127.0.0.1:N/ (default: a free port, printed)")
+                "Serve the page on http://127.0.0.1:N/ (default, or 0: a free port, printed)")
       ->type_name("N")
-      ->check(CLI::Range(1, 65535));
+      ->check(CLI::Range(0, 65535));
   w->add_flag("--no-profile", oc.senza_profilo,
               "Build no line drawing and write no line profile file (an existing one is left "
               "untouched)");
