@@ -32,7 +32,7 @@ constexpr const char* esiti =
 constexpr const char* esiti_ispezione =
     "Exit status:\n"
     "  0  success\n"
-    "  2  usage error, or --csv or --svg naming one of the files inspected\n"
+    "  2  usage error, or --csv, --svg or --html naming one of the files inspected\n"
     "  4  a file missing, unreadable or not of its kind, or an output not written\n";
 
 constexpr const char* esiti_osservazione =

@@ -1,7 +1,10 @@
 #include "app/watch_mode.h"
 
 #include <chrono>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "app/author_compile.h"
 #include "app/page_server.h"
