@@ -2,7 +2,9 @@
 # watch in the Windows build, under wine: it starts, compiles the exported
 # built-in sources, serves the page on the port it prints (any other path
 # gets 404), and ends with status 0 on Ctrl-C, leaving no temporary.
-#   watch_under_wine.sh WINE_RUN PROGRAM.exe
+#   watch_under_wine.sh WINE_RUN PROGRAM
+# PROGRAM is the console twin, compila_scenario.com: what a console runs,
+# and what its Ctrl-C reaches (wine turns SIGINT into it).
 set -u
 wine_run=$1
 programma=$2
@@ -44,6 +46,11 @@ stato=$(curl -s -o /dev/null -w '%{http_code}' "${indirizzo}uscita/") || fallito
 [ "$stato" = 404 ] || fallito "GET /uscita/ gave $stato"
 
 kill -INT "$pid"
+for _ in $(seq 1 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+kill -0 "$pid" 2>/dev/null && fallito "still running 20 s after Ctrl-C"
 wait "$pid"
 esito=$?
 pid=""
