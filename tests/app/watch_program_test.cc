@@ -59,16 +59,18 @@ TEST(WatchProgram, ServesThePageFollowsEverySaveAndEndsCleanlyOnCtrlC) {
   const std::string originale = leggi(dir.percorso(treno));
   programma_in_corso watch(COMPILA_SCENARIO_EXE, dir.path(),
                            {"watch", linea, treno, "--output-dir", "out"});
-  std::smatch m;
+  int porta = 0;
   const std::regex indirizzo(R"(http://127\.0\.0\.1:(\d+)/)");
   ASSERT_TRUE(programma_in_corso::attendi(
       [&] {
         const std::string out = watch.out();
-        return std::regex_search(out, m, indirizzo);
+        std::smatch m;
+        if (!std::regex_search(out, m, indirizzo)) return false;
+        porta = std::stoi(m[1]);
+        return true;
       },
       10s))
       << watch.err();
-  const int porta = std::stoi(m[1]);
   httplib::Client c("127.0.0.1", porta);
 
   json d = dati(c);
