@@ -1,7 +1,8 @@
 #include "inspect/json_summary.h"
 
-#include <nlohmann/json.hpp>
 #include <sstream>
+
+#include "inspect/summary_object.h"
 
 namespace compila {
 
@@ -95,9 +96,9 @@ void scrivi_array(std::ostream& out, const char* nome, const Elementi& elementi,
   out << (primo ? "]" : "\n  ]") << (ultimo ? "\n" : ",\n");
 }
 
-}  // namespace
-
-void scrivi_riepilogo_json(const scenario_compilato& s, const riepilogo& r, std::ostream& out) {
+// The members before the arrays as long as the cells: records, stations and
+// sign boards, at most 80 each.
+json testa_riepilogo(const scenario_compilato& s, const riepilogo& r) {
   json testa = {{"route_length_m", r.lunghezza_percorso},
                 {"cells", s.celle.size()},
                 {"drawing_last_metre", s.profilo.ultimo_metro()},
@@ -111,9 +112,25 @@ void scrivi_riepilogo_json(const scenario_compilato& s, const riepilogo& r, std:
          {"text", c.testo},
          {"cell", c.cella < 0 ? json(nullptr) : json(c.cella)},
          {"position_m", c.cella < 0 ? json(nullptr) : json((c.cella - 1) * lunghezza_cella)}});
+  return testa;
+}
+
+}  // namespace
+
+json oggetto_riepilogo(const scenario_compilato& s, const riepilogo& r) {
+  json out = testa_riepilogo(s, r);
+  json& gallerie = out["tunnels"] = json::array();
+  for (const galleria_vista& g : r.gallerie) gallerie.push_back(galleria_json(g));
+  json& caratteristiche = out["point_features"] = json::array();
+  for (const caratteristica& c : r.caratteristiche)
+    caratteristiche.push_back(caratteristica_json(c));
+  return out;
+}
+
+void scrivi_riepilogo_json(const scenario_compilato& s, const riepilogo& r, std::ostream& out) {
   // Texts decoded from the files are valid UTF-8; replace rather than throw
   // should one ever not be.
-  std::string inizio = testa.dump(2, ' ', false, json::error_handler_t::replace);
+  std::string inizio = testa_riepilogo(s, r).dump(2, ' ', false, json::error_handler_t::replace);
   inizio.resize(inizio.size() - 2);  // the closing "\n}": the arrays follow
   out << inizio << ",\n";
   scrivi_array(out, "tunnels", r.gallerie, galleria_json, false);

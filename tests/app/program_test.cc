@@ -63,12 +63,12 @@ std::pair<int, std::string> compila_su(disco_che_cede<Eccezione> disco) {
 }  // namespace
 
 // No failure ends the program by an uncaught exception.
-TEST(Program, WhatEscapesACommandIsSaidWithStatusFive) {
+TEST(Program, WhatEscapesACommandIsSaidWithStatusSix) {
   EXPECT_EQ(compila_su(disco_che_cede<senza_memoria>{}),
-            std::pair(5, std::string("compila_scenario: out of memory: the files given are larger "
+            std::pair(6, std::string("compila_scenario: out of memory: the files given are larger "
                                      "than this machine can work on\n")));
   EXPECT_EQ(compila_su(disco_che_cede<std::runtime_error>{}),
-            std::pair(5, std::string("compila_scenario: unexpected failure: x\n")));
+            std::pair(6, std::string("compila_scenario: unexpected failure: x\n")));
 }
 
 TEST(Program, SecondRunLeavesByteIdenticalFiles) {
