@@ -2,10 +2,14 @@
 // readers, placement, completion, stamping, then the three encoders.
 //
 // Input: the line description, a NUL byte, the train description. A second
-// NUL byte may follow with one byte of flags: bit 0 is j (without the byte j
-// is 1, as in the built-in run), bit 1 leaves the line description file out,
-// bit 2 the train description file. Input without a NUL is a line description
-// with an empty train description.
+// NUL byte may follow with one byte of flags: bit 0 is j, bit 1 leaves the
+// line description file out, bit 2 the train description file, bit 3 encodes
+// the line drawing too. Without the flags j is 0: the line drawing, metre by
+// metre and by far the slowest part of a compile (its encoding as much
+// again), is built only for the inputs that ask for it. Input without a NUL
+// is a line description with an empty train description.
+//
+// The mutator (source_mutator.h) edits the descriptions by lines and fields.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,6 +25,7 @@
 #include "output/cell_file.h"
 #include "output/profile_file.h"
 #include "output/table_file.h"
+#include "source_mutator.h"
 
 using namespace compila;
 
@@ -29,9 +34,10 @@ namespace {
 struct ingresso {
   std::string_view linea;
   std::string_view treno;
-  int32_t j = 1;
+  int32_t j = 0;
   bool senza_linea = false;
   bool senza_treno = false;
+  bool codifica_disegno = false;
 };
 
 ingresso dividi(std::string_view dati) {
@@ -47,6 +53,7 @@ ingresso dividi(std::string_view dati) {
     in.j = opzioni & 1;
     in.senza_linea = opzioni & 2;
     in.senza_treno = opzioni & 4;
+    in.codifica_disegno = opzioni & 8;
   }
   return in;
 }
@@ -58,9 +65,13 @@ ingresso dividi(std::string_view dati) {
 
 // The encoders must produce exactly what each layout gives. A text longer than
 // its 16-bit length field is the one failure they report by design.
-void codifica(const compilazione& c) {
+void codifica(const compilazione& c, bool con_disegno) {
   try {
-    if (c.con_disegno()) (void)codifica_profilo(c.profilo);
+    if (con_disegno && c.con_disegno()) {
+      const std::string profilo = codifica_profilo(c.profilo);
+      if (profilo.size() < 4 * (c.profilo.ultimo_metro() + size_t{1}))
+        fallisci("line profile file shorter than its elements");
+    }
     (void)codifica_tabella(c.tabella);
   } catch (const std::length_error&) {
   }
@@ -89,6 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   if (c.con_disegno() != (in.j != 0 && c.celle_create()))
     fallisci("a line drawing exactly when j asks for one and there are cells");
   if (!esito.celle_create || esito.errore_fatale != 0) return 0;
-  codifica(c);
+  codifica(c, in.codifica_disegno);
   return 0;
+}
+
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* dati, size_t dimensione, size_t massimo,
+                                          unsigned int seme) {
+  return muta_sorgenti(dati, dimensione, massimo, seme);
 }

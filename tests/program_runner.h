@@ -22,7 +22,8 @@
 // and no window opens; only the path and the sanitizers' options pass on.
 // The output streams are kept apart from the directory the test watches.
 struct corsa_programma {
-  int stato = -1;  // the exit status; -1 when the program did not exit
+  int stato = -1;  // the exit status; -1 when the program did not exit (128 + the
+                   // signal when it ran under a time limit)
   std::string out;
   std::string err;
 };
@@ -34,11 +35,36 @@ inline std::string tra_apici(const std::string& testo) {
   return r + "'";
 }
 
+// Limits a test sets on the program: its time and its address space. The
+// address space is not limited under the address sanitizer, which reserves
+// terabytes of it.
+struct limiti_corsa {
+  int secondi = 0;     // killed after this long; 0 no limit
+  int memoria_mb = 0;  // virtual memory; 0 no limit
+};
+
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool con_sanitizer_indirizzi = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool con_sanitizer_indirizzi = true;
+#else
+inline constexpr bool con_sanitizer_indirizzi = false;
+#endif
+#else
+inline constexpr bool con_sanitizer_indirizzi = false;
+#endif
+
 // The shell's command line that runs the program so.
 inline std::string riga_programma(const std::string& programma, const std::string& directory,
                                   const std::vector<std::string>& argomenti,
-                                  const scratch_dir& flussi) {
-  std::string riga = "cd " + tra_apici(directory) + " && exec env -i PATH=/usr/bin:/bin";
+                                  const scratch_dir& flussi, const limiti_corsa& limiti = {}) {
+  std::string riga = "cd " + tra_apici(directory) + " && ";
+  if (limiti.memoria_mb > 0 && !con_sanitizer_indirizzi)
+    riga += "ulimit -v " + std::to_string(limiti.memoria_mb * 1024) + " && ";
+  riga += "exec ";
+  if (limiti.secondi > 0) riga += "timeout -s KILL " + std::to_string(limiti.secondi) + " ";
+  riga += "env -i PATH=/usr/bin:/bin";
   for (const char* variabile : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
     if (const char* valore = std::getenv(variabile))
       riga += " " + tra_apici(std::string(variabile) + "=" + valore);
@@ -56,9 +82,11 @@ inline std::string leggi_flusso(const scratch_dir& flussi, const char* nome) {
 }
 
 inline corsa_programma esegui_reale(const std::string& programma, const std::string& directory,
-                                    const std::vector<std::string>& argomenti) {
+                                    const std::vector<std::string>& argomenti,
+                                    const limiti_corsa& limiti = {}) {
   scratch_dir flussi;
-  const int stato = std::system(riga_programma(programma, directory, argomenti, flussi).c_str());
+  const int stato =
+      std::system(riga_programma(programma, directory, argomenti, flussi, limiti).c_str());
   return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, leggi_flusso(flussi, "out"),
           leggi_flusso(flussi, "err")};
 }

@@ -1,5 +1,7 @@
 # Writes the hand-made seeds of fuzz/corpus/compile: small sources that reach
 # each anomaly code, the fatal reports and the flags of the harness input.
+# Seeds whose curves matter carry the flags byte 1: without it the harness
+# builds no line drawing and reads no "curva" line.
 # Run: python3 fuzz/tools/make_seeds.py (from the worktree root).
 import os
 D = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "corpus", "compile")
@@ -16,19 +18,20 @@ def seed(name, l, t=None, flags=None):
     open(os.path.join(D, name), "wb").write(b)
 st = ", 0,0,0, 0,0,0, 0,0,0, 0,0,0,0, X"
 seed("minimo", linea(), treno())
+seed("minimo_con_disegno", linea("curvad3, 1000, 300", "curvas6, 2000, 100"), treno(), 9)
 seed("senza_disegno", linea("curvad3, 1000, 300"), treno(), 0)
 seed("a101_linea_assente", linea(), treno(), 3)
 seed("treno_assente", linea(), treno(), 5)
 seed("a102_senza_generale", righe("[curve]", "[fine]"), treno())
 seed("a001_percorso_oltre_un_milione", linea(lung=1000001), treno())
-seed("percorso_un_milione_curva", linea("curvad1, 999000, 5000", lung=1000000), treno())
+seed("percorso_un_milione_curva", linea("curvad1, 999000, 5000", lung=1000000), treno(), 1)
 seed("a003_ripetizione_inizio", righe("[generale]", "ripetizione segnali 4 codici, 3510, 9000", "[fine]"), treno())
 seed("a004_ripetizione_fine", righe("[generale]", "ripetizione segnali 4 codici, 3500, 9010", "[fine]"), treno())
 seed("a005_ripetizione_senza_codici", righe("[generale]", "ripetizione segnali codici, 3500, 9000", "[fine]"), treno())
 seed("a006_cartello_su_cella_presa", linea("indicatori_vmax, 1650, 75, 80, 90, 0, , , , 0", "cartello_indicatore, 1660, (X)"), treno())
 seed("a021_indicatori_su_cella_presa", linea("cartello_indicatore, 1660, (X)", "indicatori_vmax, 1650, 75, 80, 90, 0, , , , 0"), treno())
-seed("a103_curva_senza_classe", linea("curvas, 100, 100", "pendenza, 1000, 6"), treno())
-seed("a103_curva_oltre_disegno", linea("curvad3, 9800, 5000"), treno())
+seed("a103_curva_senza_classe", linea("curvas, 100, 100", "pendenza, 1000, 6"), treno(), 1)
+seed("a103_curva_oltre_disegno", linea("curvad3, 9800, 5000"), treno(), 1)
 seed("a015_linea_oltre_celle", linea("pendenza, 0, 5", "cartello_indicatore, 9900, (ULTIMO)", "montagna, 9950, 9990, 1"), treno())
 seed("a025_linea_non_numero", linea("pendenza, 1x0, 5"), treno())
 seed("a025_treno_fuori_campo", linea(), righe("[generale]", "sabbia, 40000", "[fine]"))
@@ -56,7 +59,7 @@ seed("a013_cambio_codice_pieno", linea("cartello_indicatore, 5350, (A)", "cartel
 seed("f1250_cella_uno", linea(), treno("segnale, 0" + sg))
 seed("f1251_cella_uno", linea(), treno("segnale, 0, 0, 0, 2, 4, 0, 0, 0, 0, 0, 0"))
 seed("gallerie_pendenze_aderenze", linea("pendenza, 0, 5", "pendenza, 2000, -7", "montagna, 1000, 2500, 1", "montagna, 3000, 3100, 2",
-     "indicatori_vmax, 1650, 75, 80, 90, 0, , , , 0", "curvas2, 500, 300"), treno("aderenza, 0, 100", "aderenza, 1000, 80", "velocita, 500, 100"))
+     "indicatori_vmax, 1650, 75, 80, 90, 0, , , , 0", "curvas2, 500, 300"), treno("aderenza, 0, 100", "aderenza, 1000, 80", "velocita, 500, 100"), 1)
 # Also committed, made by hand: limite_81_gallerie_e_curva_di_un_milione (81
 # tunnel stretches over a 1000000 m route and a curve across all of it) and
 # rallentamenti_senza_fine (slowdowns too short for an end cell, so every

@@ -62,6 +62,8 @@ class compilazione_sorgenti {
         memorizza_percorso(c, o_.senza_profilo ? 0 : 1, {linea, treno});
     const file_autore file{o_.descrizione_linea, o_.descrizione_treno};
     for (const anomalia& an : c.stato.anomalie) err_ << riga_diagnostica(an, file) << "\n";
+    for (const avviso& av : avvisi_autore(o_, c))
+      err_ << av.file << ": warning: " << av.messaggio << "\n";
     a_.errore_fatale = esito.errore_fatale;
     a_.esito = concludi(esito);
     return std::move(a_);
@@ -112,6 +114,12 @@ compilazione_autore compila_sorgenti_autore(const opzioni_compilazione& o,
                                             const std::optional<std::string>& directory,
                                             file_system& fs, std::ostream& err) {
   return compilazione_sorgenti(o, directory, fs, err).esegui();
+}
+
+std::vector<avviso> avvisi_autore(const opzioni_compilazione& o, const compilazione& c) {
+  std::vector<avviso> a;
+  if (!c.avviso_treno.empty()) a.push_back({o.descrizione_treno, c.avviso_treno});
+  return a;
 }
 
 percorsi_binari binari_autore(const opzioni_compilazione& o,

@@ -34,6 +34,14 @@ compilazione_autore compila_sorgenti_autore(const opzioni_compilazione& o,
                                             const std::optional<std::string>& directory,
                                             file_system& fs, std::ostream& err);
 
+// What a compile met that is no anomaly but leaves a source without effect:
+// compila_sorgenti_autore writes each on err as "FILE: warning: MESSAGE".
+struct avviso {
+  std::string file;
+  std::string messaggio;
+};
+std::vector<avviso> avvisi_autore(const opzioni_compilazione& o, const compilazione& c);
+
 // The binary files a compile of these sources writes.
 percorsi_binari binari_autore(const opzioni_compilazione& o,
                               const std::optional<std::string>& directory);

@@ -27,20 +27,23 @@ constexpr const char* esiti =
     "     the line description stopped before its route length)\n"
     "  2  usage error\n"
     "  3  fatal error 1250 or 1251 (no binary file written)\n"
-    "  4  a file could not be read or written\n";
+    "  4  a file could not be read or written, or is larger than 64 MiB\n"
+    "  6  out of memory\n";
 
 constexpr const char* esiti_ispezione =
     "Exit status:\n"
     "  0  success\n"
     "  2  usage error, or --csv, --svg or --html naming one of the files inspected\n"
-    "  4  a file missing, unreadable or not of its kind, or an output not written\n";
+    "  4  a file missing, unreadable or not of its kind, or an output not written\n"
+    "  6  out of memory\n";
 
 constexpr const char* esiti_osservazione =
     "Exit status:\n"
     "  0  ended with Ctrl-C\n"
     "  2  usage error, or an output that would replace a source\n"
     "  4  the output directory does not exist\n"
-    "  5  the page cannot be served (the port is taken)\n";
+    "  5  the page cannot be served (the port is taken)\n"
+    "  6  out of memory\n";
 
 class errore_uso : public std::runtime_error {
  public:

@@ -16,7 +16,7 @@ nlohmann::ordered_json intero_o_null(std::optional<int32_t> valore) {
   return valore ? nlohmann::ordered_json(*valore) : nlohmann::ordered_json(nullptr);
 }
 
-nlohmann::ordered_json in_json(const compilazione_autore& a) {
+nlohmann::ordered_json in_json(const opzioni_compilazione& o, const compilazione_autore& a) {
   nlohmann::ordered_json anomalie = nlohmann::ordered_json::array();
   for (const anomalia& an : a.c.stato.anomalie) {
     anomalie.push_back({
@@ -27,12 +27,16 @@ nlohmann::ordered_json in_json(const compilazione_autore& a) {
         {"message", messaggio_anomalia(an)},
     });
   }
+  nlohmann::ordered_json avvisi = nlohmann::ordered_json::array();
+  for (const avviso& av : avvisi_autore(o, a.c))
+    avvisi.push_back({{"file", av.file}, {"message", av.messaggio}});
   return {
       {"code", a.c.stato.codice_errore},
       {"position", a.c.stato.posizione_errore},
       {"fatal", intero_o_null(a.errore_fatale ? std::optional<int32_t>(a.errore_fatale)
                                               : std::nullopt)},
       {"anomalies", anomalie},
+      {"warnings", avvisi},
       {"written", a.scritti},
   };
 }
@@ -59,7 +63,7 @@ int esegui_compila(const opzioni_compilazione& o, const std::optional<std::strin
   if (!o.html.empty() && scrivi_pagina(o, a, fs, err) != esito_ok) esito = esito_errore_file;
   // A file error's JSON is the program's (errore_json).
   if (o.json && esito != esito_errore_file)
-    out << in_json(a).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    out << in_json(o, a).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   return esito;
 }
 

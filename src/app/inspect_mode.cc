@@ -39,7 +39,7 @@ class ispezione {
     const riepilogo r = riassumi(s_);
     std::ostringstream testo;
     if (o_.json)
-      testo << riepilogo_json(s_, r);
+      scrivi_riepilogo_json(s_, r, testo);
     else
       scrivi_riepilogo(s_, r, testo);
     const std::string csv = o_.csv.empty() ? std::string() : celle_csv(s_.celle);
@@ -72,12 +72,19 @@ class ispezione {
     return percorso_file(o_.directory, o_.nome_linea, o_.nome_treno, quale);
   }
 
-  template <typename Decodifica, typename T>
-  bool leggi(file_scenario quale, const char* genere, Decodifica decodifica, T* dove) {
+  // Reads one file and decodes it, unless `dimensione_errata` finds from its
+  // size alone that it cannot be the file sought (and says why).
+  template <typename Decodifica, typename T, typename Dimensione>
+  bool leggi(file_scenario quale, const char* genere, Decodifica decodifica, T* dove,
+             Dimensione dimensione_errata) {
     const std::string p = percorso(quale);
     std::string byte, motivo;
     if (!fs_.leggi(p, &byte, &motivo)) {
       err_ << prefisso << "cannot read " << motivo << "\n";
+      return false;
+    }
+    if (const std::string perche = dimensione_errata(byte.size()); !perche.empty()) {
+      err_ << prefisso << p << " " << perche << "\n";
       return false;
     }
     if (!decodifica(byte, dove, &motivo)) {
@@ -110,16 +117,45 @@ class ispezione {
     return false;
   }
 
-  // A compile without the line drawing writes no line profile file: the
-  // views then go without the plan. A directory of that name is no absence.
+  // The table first: its route length, if a compile can have written it,
+  // fixes the size of the cell file and bounds that of the line profile
+  // file, and a file that cannot fit it is refused before it is decoded. A
+  // compile without the line drawing writes no line profile file: the views
+  // then go without the plan. A directory of that name is no absence.
   bool leggi_tutto() {
+    const auto qualsiasi = [](size_t) { return std::string(); };
+    if (!leggi(file_scenario::tabella, "a scenario table file", decodifica_tabella, &s_.tabella,
+               qualsiasi))
+      return false;
+    std::string motivo;
+    if (!controlla_lunghezza(s_.tabella, percorso(file_scenario::tabella), &motivo)) {
+      err_ << prefisso << motivo << "\n";
+      return false;
+    }
+    const int64_t lunghezza = s_.tabella[voce::generale_treno].valore_2;
+    const std::string il_percorso = "the route of " + std::to_string(lunghezza) + " m";
+    const auto celle_errate = [&](size_t byte) {
+      const int64_t celle = numero_celle_percorso(lunghezza);
+      // A size that is no whole number of cells is the decoder's to word.
+      if (byte % dimensione_cella != 0 || static_cast<int64_t>(byte / dimensione_cella) == celle)
+        return std::string();
+      return "holds " + std::to_string(byte / dimensione_cella) + " cells, but " + il_percorso +
+             " needs " + std::to_string(celle);
+    };
+    const auto profilo_errato = [&](size_t byte) {
+      const int64_t ultimo = ultimo_metro_percorso(lunghezza);
+      const auto [minimo, massimo] = dimensioni_profilo(ultimo);
+      if (byte >= minimo && byte <= massimo) return std::string();
+      return "holds " + std::to_string(byte) + " bytes, but the drawing of " + il_percorso +
+             " (x and y of metres 0 to " + std::to_string(ultimo) + ") takes " +
+             std::to_string(minimo) + " to " + std::to_string(massimo);
+    };
     const std::string profilo = percorso(file_scenario::profilo_linea);
-    return leggi(file_scenario::tabella, "a scenario table file", decodifica_tabella,
-                 &s_.tabella) &&
-           leggi(file_scenario::celle, "a cell file", decodifica_celle, &s_.celle) &&
+    return leggi(file_scenario::celle, "a cell file", decodifica_celle, &s_.celle,
+                 celle_errate) &&
            ((!fs_.esiste(profilo) && !fs_.e_directory(profilo)) ||
             leggi(file_scenario::profilo_linea, "a line profile file", decodifica_profilo,
-                  &s_.profilo));
+                  &s_.profilo, profilo_errato));
   }
 
   bool coerenti() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
+#include <new>
 
 #include "app/command_line.h"
 #include "app/compile_mode.h"
@@ -9,6 +11,7 @@
 #include "app/export_mode.h"
 #include "app/inspect_mode.h"
 #include "app/run.h"
+#include "app/status.h"
 #include "app/watch_mode.h"
 
 namespace compila {
@@ -62,10 +65,22 @@ bool chiede_json(const opzioni_programma& o, int argc, const char* const argv[])
 int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
   registro_errori err(p.err);
   piattaforma q{p.fs, p.apri_interfaccia, p.directory_programma, p.out, err};
-  const opzioni_programma o = analizza_riga_comando(argc, argv, q.out, q.err);
-  const int esito = esegui_modo(o, q);
-  // A usage or file error prints nothing else on the standard output.
-  if ((esito == esito_uso || esito == esito_errore_file) && chiede_json(o, argc, argv))
+  opzioni_programma o;
+  int esito = esito_senza_memoria;
+  // No input ends the program by an uncaught exception: whatever escapes a
+  // command is said, and the status tells it from every other outcome.
+  try {
+    o = analizza_riga_comando(argc, argv, q.out, q.err);
+    esito = esegui_modo(o, q);
+  } catch (const std::bad_alloc&) {
+    q.err << prefisso << messaggio_senza_memoria << "\n";
+  } catch (const std::exception& e) {
+    q.err << prefisso << "unexpected failure: " << e.what() << "\n";
+  }
+  // A usage or file error, or a failure, prints nothing else on the standard
+  // output.
+  if ((esito == esito_uso || esito == esito_errore_file || esito == esito_senza_memoria) &&
+      chiede_json(o, argc, argv))
     p.out << errore_json(err.ultimo_messaggio(), esito);
   return esito;
 }

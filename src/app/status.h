@@ -15,6 +15,11 @@ inline constexpr int esito_uso = 2;            // a command line the program doe
 inline constexpr int esito_errore_fatale = 3;  // the numbered message box was shown
 inline constexpr int esito_errore_file = 4;    // a file could not be read or written
 inline constexpr int esito_servizio = 5;       // watch could not serve the page on its port
+inline constexpr int esito_senza_memoria = 6;  // out of memory, or a failure nothing foresaw
+
+// What the program says when it runs out of memory.
+inline constexpr const char* messaggio_senza_memoria =
+    "out of memory: the files given are larger than this machine can work on";
 
 // Every message on the error stream begins with the program's name.
 inline constexpr const char* prefisso = "compila_scenario: ";

@@ -33,6 +33,10 @@ struct compilazione : scenario_compilato {
   // it marked (signal cell, slowdown start and end), so that an anomaly the
   // signal completion meets there can point at the line to change.
   std::map<int32_t, int> righe_treno;
+
+  // Why the train description, read to its end, had no effect at all; empty
+  // when it had one (or was not read).
+  std::string avviso_treno;
 };
 
 }  // namespace compila

@@ -28,6 +28,11 @@ bool chiude_sezione(std::string_view campo) {
   return contiene(campo, "[") && contiene(campo, "]") && !commento;
 }
 
+inline constexpr const char* generale_in_fondo =
+    "the \"[generale]\" line is the last line of the file, and the last line is never read: "
+    "the general section (\"lunghezza percorso\" first), the features and the closing line "
+    "\"[fine]\" must follow it";
+
 inline constexpr int salti_commento_generale = 10;
 inline constexpr int salti_commento_voci = 2;
 
@@ -74,7 +79,12 @@ class lettura_linea {
     for (;;) {
       leggi_chiave();
       if (r_.fine()) {
-        ferma(codice_anomalia::senza_generale);
+        // The last field is never acted upon, not even a "[generale]".
+        if (contiene_ci(campo_, "[generale]"))
+          c_.stato.registra(codice_anomalia::senza_generale, origine_anomalia::descrizione_linea,
+                            r_.riga(), generale_in_fondo);
+        else
+          ferma(codice_anomalia::senza_generale);
         return false;
       }
       if (contiene_ci(campo_, "[generale]")) return true;

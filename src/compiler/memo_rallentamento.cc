@@ -19,16 +19,18 @@ codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentament
   const int64_t a = cella_di_punto(int64_t{r.x} - distanza_avviso);
   const int64_t s = cella_di_punto(r.x);
   const int64_t e = cella_di_punto(int64_t{r.x} + r.l);
-  if (con_avviso) cella_esistente(celle, a, "a slowdown's warning board");
-  cella_esistente(celle, s, "a slowdown's start");
-  cella_esistente(celle, e, "a slowdown's end");
+  // The three cells one after the other, board, start, end, each first
+  // found and then tested: a taken board or start is reported even when the
+  // end falls outside the cells.
+  if (con_avviso && !cella_libera(cella_esistente(celle, a, "a slowdown's warning board")))
+    return codice_anomalia::avviso_su_cella_occupata;
+  if (!cella_libera(cella_esistente(celle, s, "a slowdown's start")))
+    return codice_anomalia::inizio_su_cella_occupata;
+  if (!cella_libera(cella_esistente(celle, e, "a slowdown's end")))
+    return codice_anomalia::fine_su_cella_occupata;
   const int16_t v = in_int16(r.v, "speed of a slowdown");
   const int16_t d_v = in_int16(r.d_v, "value 6 of a slowdown line");
   const int16_t f_tt = in_int16(r.f_tt, "value 4 of a slowdown line");
-
-  if (con_avviso && !cella_libera(celle[a])) return codice_anomalia::avviso_su_cella_occupata;
-  if (!cella_libera(celle[s])) return codice_anomalia::inizio_su_cella_occupata;
-  if (!cella_libera(celle[e])) return codice_anomalia::fine_su_cella_occupata;
 
   // End before start, so that a slowdown too short to span two cells leaves
   // its one cell as a start.

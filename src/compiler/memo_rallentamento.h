@@ -26,9 +26,10 @@ inline constexpr int32_t distanza_avviso = 1200;
 // Places a slowdown's end, start and (past 1500 m) warning board and, when
 // f_ta asks, the four approach cells before the board. Returns nessuna or the
 // fault: the board, start or end cell taken (nothing written), or an approach
-// cell taken (end, start and board stay written). A start or end
-// cell outside the cells, or a value that does not fit 16 bits, throws
-// errore_lettura before anything is written.
+// cell taken (end, start and board stay written). The cells are found and
+// tested in the order board, start, end: one outside the cells, met before a
+// taken one, throws errore_lettura, as does a value that does not fit 16
+// bits; nothing is written then.
 codice_anomalia memo_rallentamento(array_celle& celle, const valori_rallentamento& r);
 
 }  // namespace compila

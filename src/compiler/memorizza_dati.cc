@@ -1,6 +1,7 @@
 #include "compiler/memorizza_dati.h"
 
 #include <exception>
+#include <new>
 #include <string>
 
 #include "compiler/line_reader.h"
@@ -33,6 +34,8 @@ fine_lettura memorizza_dati(compilazione& c, const testi_sorgenti& s) {
     return fine_lettura::treno_letto;
   } catch (const errore_sorgente& e) {
     return fallita(e.riga(), e.what());
+  } catch (const std::bad_alloc&) {
+    return fallita(0, "out of memory while reading the description");
   } catch (const std::exception& e) {
     // Any other run-time failure while reading (no memory for the cells, an
     // index the reader failed to check) ends the reading the same way.

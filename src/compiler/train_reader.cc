@@ -59,7 +59,12 @@ class lettore_treno {
 
   void leggi() {
     salta_fino_a_generale();
-    if (leggi_righe() == esito_voce::interrotta) return;
+    const esito_voce e = leggi_righe();
+    if (c_.avviso_treno.empty() && !con_effetto_)
+      c_.avviso_treno =
+          "no train description line after [generale] (\"stazione\", \"segnale\", "
+          "\"velocita\" and the like); the train description has no effect";
+    if (e == esito_voce::interrotta) return;
     completa_profilo(cursore_velocita_, [&](cella& k) { k.limite = limite(velocita_precedente_); });
     completa_profilo(cursore_aderenza_, [&](cella& k) { k.aderenza = aderenza(aderenza_precedente_); });
     controlla_progressive();
@@ -69,11 +74,20 @@ class lettore_treno {
 
  private:
   // Skips everything up to the first field that contains "[generale]"; a
-  // file without one is read to its end without effect.
+  // file without one is read to its end without effect, and so is one whose
+  // "[generale]" is its last line. Either is no train description at all
+  // (a file of another kind or encoding, the line description given twice),
+  // which the compile does not stop for but says.
   void salta_fino_a_generale() {
     std::string campo;
     do campo = minuscolo(campi_.leggi_testo());
     while (!contiene(campo, "[generale]") && !campi_.fine());
+    if (!contiene(campo, "[generale]"))
+      c_.avviso_treno = "no [generale] section; the train description has no effect";
+    else if (campi_.fine())
+      c_.avviso_treno =
+          "the [generale] line is the last line, which is never read; the train description "
+          "has no effect";
   }
 
   esito_voce leggi_righe() {
@@ -98,7 +112,9 @@ class lettore_treno {
   esito_voce esegui(const std::string& chiave) {
     esito_voce e = esito_voce::prosegui;
     auto passo = [&](bool vale, auto&& azione) {
-      if (e == esito_voce::prosegui && vale) e = azione();
+      if (e != esito_voce::prosegui || !vale) return;
+      con_effetto_ = true;
+      e = azione();
     };
     passo(contiene(chiave, "massa") && contiene(chiave, "frenata"), [&] {
       c_.tabella[voce::generale_treno].valore_1 = campi_.leggi_numero();
@@ -279,6 +295,7 @@ class lettore_treno {
   int32_t cursore_aderenza_ = 0;
   int32_t aderenza_precedente_ = 0;
   int32_t stazione_ = 1;  // record the next "stazione" line fills
+  bool con_effetto_ = false;  // some line after [generale] was a train description's
 };
 
 // A station line fills record r as its values are read, as the simulator's

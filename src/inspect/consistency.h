@@ -15,4 +15,11 @@ namespace compila {
 bool controlla_coerenza(const scenario_compilato& s, const percorsi_binari& nomi,
                         std::string* err);
 
+// The route length the table records, when a compile can have written it
+// (above 0 and at most 1000000 m); otherwise false, with a message naming
+// the table in *err. The sizes of the other two files follow from it, so it
+// is checked before they are read.
+bool controlla_lunghezza(const tabella_scenario& tabella, const std::string& nome_tabella,
+                         std::string* err);
+
 }  // namespace compila

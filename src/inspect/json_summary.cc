@@ -1,5 +1,7 @@
 #include "inspect/json_summary.h"
 
+#include <sstream>
+
 #include "inspect/summary_object.h"
 
 namespace compila {
@@ -62,6 +64,11 @@ json stazione_json(const stazione_vista& st) {
   return out;
 }
 
+json galleria_json(const galleria_vista& g) {
+  return {{"start_m", g.inizio()},    {"end_m", g.fine()},       {"first_cell", g.prima_cella},
+          {"last_cell", g.ultima_cella}, {"code", g.codice}, {"markers", g.marcatori}};
+}
+
 json caratteristica_json(const caratteristica& c) {
   json valori = json::object();
   for (const auto& [nome, valore] : c.valori) valori[nome] = valore;
@@ -69,40 +76,72 @@ json caratteristica_json(const caratteristica& c) {
           {"feature", c.genere}, {"description", c.descrizione}, {"values", valori}};
 }
 
-}  // namespace
+// An array of the top object, written element by element: its elements
+// are as many as the cells, so none of it is held whole. The layout is the
+// one dump(2) gives, each element indented to its depth.
+template <typename Elementi, typename InJson>
+void scrivi_array(std::ostream& out, const char* nome, const Elementi& elementi, InJson in_json,
+                  bool ultimo) {
+  out << "  \"" << nome << "\": [";
+  bool primo = true;
+  for (const auto& e : elementi) {
+    out << (primo ? "\n    " : ",\n    ");
+    primo = false;
+    const std::string testo = in_json(e).dump(2, ' ', false, json::error_handler_t::replace);
+    size_t da = 0;
+    for (size_t a; (a = testo.find('\n', da)) != std::string::npos; da = a + 1)
+      out.write(testo.data() + da, static_cast<std::streamsize>(a + 1 - da)) << "    ";
+    out.write(testo.data() + da, static_cast<std::streamsize>(testo.size() - da));
+  }
+  out << (primo ? "]" : "\n  ]") << (ultimo ? "\n" : ",\n");
+}
 
-json oggetto_riepilogo(const scenario_compilato& s, const riepilogo& r) {
-  json out = {{"route_length_m", r.lunghezza_percorso},
-              {"cells", s.celle.size()},
-              {"drawing_last_metre", s.profilo.ultimo_metro()},
-              {"general", generali(s)}};
-  json& stazioni = out["stations"] = json::array();
+// The members before the arrays as long as the cells: records, stations and
+// sign boards, at most 80 each.
+json testa_riepilogo(const scenario_compilato& s, const riepilogo& r) {
+  json testa = {{"route_length_m", r.lunghezza_percorso},
+                {"cells", s.celle.size()},
+                {"drawing_last_metre", s.profilo.ultimo_metro()},
+                {"general", generali(s)}};
+  json& stazioni = testa["stations"] = json::array();
   for (const stazione_vista& st : r.stazioni) stazioni.push_back(stazione_json(st));
-  json& cartelli = out["sign_boards"] = json::array();
+  json& cartelli = testa["sign_boards"] = json::array();
   for (const cartello_visto& c : r.cartelli)
     cartelli.push_back(
         {{"record", c.record},
          {"text", c.testo},
          {"cell", c.cella < 0 ? json(nullptr) : json(c.cella)},
          {"position_m", c.cella < 0 ? json(nullptr) : json((c.cella - 1) * lunghezza_cella)}});
+  return testa;
+}
+
+}  // namespace
+
+json oggetto_riepilogo(const scenario_compilato& s, const riepilogo& r) {
+  json out = testa_riepilogo(s, r);
   json& gallerie = out["tunnels"] = json::array();
-  for (const galleria_vista& g : r.gallerie)
-    gallerie.push_back({{"start_m", g.inizio()},
-                        {"end_m", g.fine()},
-                        {"first_cell", g.prima_cella},
-                        {"last_cell", g.ultima_cella},
-                        {"code", g.codice},
-                        {"markers", g.marcatori}});
+  for (const galleria_vista& g : r.gallerie) gallerie.push_back(galleria_json(g));
   json& caratteristiche = out["point_features"] = json::array();
   for (const caratteristica& c : r.caratteristiche)
     caratteristiche.push_back(caratteristica_json(c));
   return out;
 }
 
-std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
+void scrivi_riepilogo_json(const scenario_compilato& s, const riepilogo& r, std::ostream& out) {
   // Texts decoded from the files are valid UTF-8; replace rather than throw
   // should one ever not be.
-  return oggetto_riepilogo(s, r).dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  std::string inizio = testa_riepilogo(s, r).dump(2, ' ', false, json::error_handler_t::replace);
+  inizio.resize(inizio.size() - 2);  // the closing "\n}": the arrays follow
+  out << inizio << ",\n";
+  scrivi_array(out, "tunnels", r.gallerie, galleria_json, false);
+  scrivi_array(out, "point_features", r.caratteristiche, caratteristica_json, true);
+  out << "}\n";
+}
+
+std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
+  std::ostringstream out;
+  scrivi_riepilogo_json(s, r, out);
+  return out.str();
 }
 
 }  // namespace compila

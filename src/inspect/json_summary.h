@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "inspect/summary.h"
@@ -11,5 +12,9 @@ namespace compila {
 // meaning), "stations", "sign_boards", "tunnels" and "point_features".
 // Texts are UTF-8.
 std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r);
+
+// The same written to `out` as it is made: the tunnels and the point
+// features, as many as the cells, are never held whole.
+void scrivi_riepilogo_json(const scenario_compilato& s, const riepilogo& r, std::ostream& out);
 
 }  // namespace compila

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "inspect/printf_format.h"
@@ -150,16 +151,22 @@ class pannello_profilo {
     }
   }
 
-  // From each start to the next end after it, at the slowdown's speed.
+  // From each start to the next end after it, at the slowdown's speed. The
+  // features run in cell order, one to a cell, so the next end after a start
+  // is the first end later in the list: found for every start in one walk
+  // from the back.
   void rallentamenti() {
-    for (const caratteristica& c : r_.caratteristiche) {
-      if (c.tipo != tipo::inizio_rallentamento) continue;
-      const auto fine = std::find_if(
-          r_.caratteristiche.begin(), r_.caratteristiche.end(), [&](const caratteristica& e) {
-            return e.tipo == tipo::fine_rallentamento && e.cella > c.cella;
-          });
-      const int32_t a = c.posizione, b = fine == r_.caratteristiche.end() ? a : fine->posizione;
-      const double yv = y_velocita(c.velocita_kmh[0]);
+    const std::vector<caratteristica>& f = r_.caratteristiche;
+    std::vector<int32_t> fine(f.size());
+    std::optional<int32_t> prossima_fine;
+    for (size_t i = f.size(); i-- > 0;) {
+      fine[i] = prossima_fine.value_or(f[i].posizione);
+      if (f[i].tipo == tipo::fine_rallentamento) prossima_fine = f[i].posizione;
+    }
+    for (size_t i = 0; i < f.size(); ++i) {
+      if (f[i].tipo != tipo::inizio_rallentamento) continue;
+      const int32_t a = f[i].posizione, b = fine[i];
+      const double yv = y_velocita(f[i].velocita_kmh[0]);
       f_.aggiungi(
           linea_svg("rallentamento", px_km(a), yv, std::max(px_km(b), px_km(a) + 12), yv) + "\n");
     }

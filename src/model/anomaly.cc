@@ -78,6 +78,7 @@ std::string messaggio_anomalia(const anomalia& a) {
       return a.causa;  // the readers word their failures for authors
     case codice_anomalia::linea_assente: return "the line description file does not exist";
     case codice_anomalia::senza_generale:
+      if (!a.causa.empty()) return a.causa;  // a "[generale]" that is the last line
       return "no \"[generale]\" section before the end of the file";
     case codice_anomalia::curva_non_disegnabile:
       return "a \"curva\" keyword holds none of the class digits 1 to 6, or the curves carry the "

@@ -50,7 +50,7 @@ struct anomalia {
   std::optional<int32_t> posizione;  // metres, where the code records one
   origine_anomalia origine = origine_anomalia::descrizione_linea;
   int riga = 0;                      // source line, 0 where none applies
-  std::string causa;                 // what exactly failed, for code 25
+  std::string causa;                 // what exactly failed, for code 25 (and some 102s)
 };
 
 // What is wrong, in plain words for the author, and where it helps what to do.

@@ -7,24 +7,37 @@
 
 namespace compila {
 
+namespace {
+
+char* codifica_byte(char* p, uint8_t v) {
+  *p = static_cast<char>(v);
+  return p + 1;
+}
+
+char* codifica_int16(char* p, int16_t v) { return codifica_fisso16(p, static_cast<uint16_t>(v)); }
+
+}  // namespace
+
+// Into a buffer sized once: the cells are as many as 20141.
 std::string codifica_celle(const array_celle& celle) {
   const size_t attesi = dimensione_cella * celle.size();
-  std::string out;
-  out.reserve(attesi);
+  std::string out(attesi, '\0');
+  char* const inizio = out.data();
+  char* p = inizio;
   for (const cella& x : celle) {
-    aggiungi_byte(&out, x.tipo_cella);
-    aggiungi_int16(&out, x.dato_1);
-    aggiungi_int16(&out, x.dato_2);
-    aggiungi_int16(&out, x.dato_3);
-    aggiungi_int16(&out, x.dato_4);
-    aggiungi_byte(&out, x.tempo);
-    aggiungi_byte(&out, x.avvicinamento);
-    aggiungi_byte(&out, x.montagna);
-    aggiungi_byte(&out, x.limite);
-    aggiungi_byte(&out, x.pendenza);
-    aggiungi_byte(&out, x.aderenza);
+    p = codifica_byte(p, x.tipo_cella);
+    p = codifica_int16(p, x.dato_1);
+    p = codifica_int16(p, x.dato_2);
+    p = codifica_int16(p, x.dato_3);
+    p = codifica_int16(p, x.dato_4);
+    p = codifica_byte(p, x.tempo);
+    p = codifica_byte(p, x.avvicinamento);
+    p = codifica_byte(p, x.montagna);
+    p = codifica_byte(p, x.limite);
+    p = codifica_byte(p, x.pendenza);
+    p = codifica_byte(p, x.aderenza);
   }
-  verifica_dimensione("the cell file", out.size(), attesi);
+  verifica_dimensione("the cell file", static_cast<size_t>(p - inizio), attesi);
   return out;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/profilo.h"
 
@@ -23,6 +25,15 @@ inline constexpr size_t dimensione_etichetta = 2;
 inline constexpr size_t dimensione_elemento_vuoto = dimensione_etichetta;
 inline constexpr size_t dimensione_elemento_intero = dimensione_etichetta + 2;
 inline constexpr size_t dimensione_elemento_reale = dimensione_etichetta + 8;
+
+// The fewest and the most bytes a line profile file of metres 0 to
+// ultimo_metro can hold: every element empty, or every one a double. A file
+// of another size is not that drawing, whatever its elements, and need not be
+// decoded to tell.
+inline std::pair<uint64_t, uint64_t> dimensioni_profilo(int64_t ultimo_metro) {
+  const uint64_t elementi = 2 * static_cast<uint64_t>(ultimo_metro + 1);
+  return {elementi * dimensione_elemento_vuoto, elementi * dimensione_elemento_reale};
+}
 
 std::string codifica_profilo(const profilo_linea& profilo);
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <system_error>
 #include <utility>
@@ -46,6 +47,19 @@ std::FILE* apri_lettura(const std::string& percorso) {
 #endif
 }
 
+// The size of an open regular file; none for a device, a pipe or a socket,
+// whose size says nothing of what a read gives.
+std::optional<uint64_t> dimensione_file(std::FILE* f) {
+#ifdef _WIN32
+  struct _stat64 st;
+  if (_fstat64(_fileno(f), &st) != 0 || (st.st_mode & _S_IFMT) != _S_IFREG) return std::nullopt;
+#else
+  struct stat st;
+  if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+#endif
+  return static_cast<uint64_t>(st.st_size);
+}
+
 }  // namespace
 
 disk_file_system::disk_file_system(std::function<uint32_t()> caso) : caso_(std::move(caso)) {
@@ -76,17 +90,30 @@ bool disk_file_system::leggi(const std::string& percorso, std::string* contenuto
     *err = motivo(percorso, ragione_errno(errno));
     return false;
   }
-  contenuto->clear();
+  // A file that says it is too large is refused unread; a device or a pipe
+  // tells no size and is read up to one byte past the limit.
+  const std::optional<uint64_t> dimensione = dimensione_file(f);
+  std::string letto;
+  bool ok = !dimensione || *dimensione <= lettura_massima;
+  if (ok && dimensione) letto.reserve(static_cast<size_t>(*dimensione));
   char buffer[1 << 16];
-  size_t letti;
-  while ((letti = std::fread(buffer, 1, sizeof buffer, f)) > 0) contenuto->append(buffer, letti);
-  bool ok = !std::ferror(f);
-  int e = errno;
+  size_t letti = 0;
+  while (ok && letto.size() <= lettura_massima &&
+         (letti = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    letto.append(buffer, letti);
+  const bool troppo = !ok || letto.size() > lettura_massima;
+  ok = !troppo && !std::ferror(f);
+  const int e = errno;
   std::fclose(f);
+  if (troppo) {
+    *err = motivo(percorso, oltre_lettura_massima);
+    return false;
+  }
   if (!ok) {
     *err = motivo(percorso, ragione_errno(e));
     return false;
   }
+  *contenuto = std::move(letto);
   return true;
 }
 

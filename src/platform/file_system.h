@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -7,6 +8,16 @@
 #include <vector>
 
 namespace compila {
+
+// The most the program reads of one file. A line description for the longest
+// route the compiler accepts, with every feature, and the largest file a
+// compile writes are a few MB; a larger file, or a device or pipe that never
+// ends, is refused before it is read whole, so no input can take the
+// program's memory.
+inline constexpr uint64_t lettura_massima = uint64_t{64} << 20;  // 64 MiB
+inline constexpr const char* oltre_lettura_massima =
+    "larger than 64 MiB, the most this program reads (a description or a compiled file is a "
+    "few MB at most)";
 
 // One file of a set to replace: its path and its new bytes, the pieces
 // written one after the other, so that a large buffer is written where it
@@ -35,6 +46,8 @@ class file_system {
   virtual bool esiste(const std::string& percorso) = 0;
   // True when the path names an existing directory.
   virtual bool e_directory(const std::string& percorso) = 0;
+  // The whole file; one larger than lettura_massima is refused, with
+  // oltre_lettura_massima as the reason.
   virtual bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) = 0;
   // Replaces every file of the set whole, or, when anything fails before the
   // new files take their names, none: the earlier files stay as they were.

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "textio/quoted_field.h"
+
 namespace compila {
 
 namespace {
@@ -9,14 +11,17 @@ namespace {
 bool fine_riga(char c) { return c == '\r' || c == '\n'; }
 
 errore_lettura non_numero(std::string_view campo) {
-  return errore_lettura("\"" + std::string(campo) +
-                        "\" is not a whole number: a numeric field holds digits only, with an "
-                        "optional leading \"-\"");
+  const std::string invisibile = primo_invisibile(campo);
+  return errore_lettura(
+      cita_campo(campo) + " is not a whole number: " +
+      (invisibile.empty() ? std::string()
+                          : "it holds the character " + invisibile + ", which does not show; ") +
+      "a numeric field holds digits only, with an optional leading \"-\"");
 }
 
 errore_lettura troppo_grande(std::string_view campo) {
-  return errore_lettura("\"" + std::string(campo) +
-                        "\" is too large: numbers lie between -2147483648 and 2147483647");
+  return errore_lettura(cita_campo(campo) +
+                        " is too large: numbers lie between -2147483648 and 2147483647");
 }
 
 }  // namespace

@@ -103,6 +103,8 @@ std::vector<caso> casi() {
       {"station length", false, "stazione,    6000, 12,  300", "stazione,    6000, 12,  350", 9, 1},
       {"beyond the cells, train", false, "segnale,    4800,", "segnale,    300000,", 15, 1},
       {"signal on a taken cell", false, "segnale,    4800,", "segnale,    3500,", 16, 1},
+      {"slowdown board taken, end past the cells", false, "rallentamento,  197400,    50,   500,",
+       "rallentamento,   97650,    50, 500000,", 17, 1},
       {"stations too close", false, "stazione,   12000,", "stazione,    6400,", 22, 1},
       {"not a number", false, "segnale,    4800,   2, 4", "segnale,    4800,   2, x4", 25, 1},
       {"signal before a warning board", false, s,

@@ -74,12 +74,39 @@ TEST(CompileMode, JsonHoldsExactlyTheResultKeys) {
   nlohmann::json atteso = nlohmann::json::parse(R"({
     "code": 8, "position": 6030, "fatal": null,
     "anomalies": [{"code": 8, "position": 6030, "source": "train", "line": 2,
-                   "message": "station position 6030 is not a multiple of 50"}]})");
+                   "message": "station position 6030 is not a multiple of 50"}],
+    "warnings": []})");
   atteso["written"] = {in_out("Roma_linea.dat"), in_out("Roma_IC 7.sim"), in_out("Roma_IC 7.dat")};
   EXPECT_EQ(nlohmann::json::parse(b.out.str()), atteso);
   EXPECT_EQ(b.err.str(),
             treno + ":2: anomaly 8 at 6030 m: station position 6030 is not a multiple of 50\n");
   EXPECT_EQ(b.fs.file.count(treno), 1u);
+}
+
+// A train description without effect is no anomaly: the status stays, the
+// compile says so.
+TEST(CompileMode, ATrainDescriptionWithoutEffectIsAWarning) {
+  const std::pair<std::string, std::string> casi[] = {
+      {testo_windows1252({"[treno]", "numero vetture, 13", "[fine]"}),
+       "no [generale] section; the train description has no effect"},
+      {std::string("\xff\xfe[\0g\0e\0n\0e\0r\0a\0l\0e\0]\0\r\0\n\0", 26),
+       "no [generale] section; the train description has no effect"},
+      {"x\r\n[GENERALE]\r\n",
+       "the [generale] line is the last line, which is never read; the train description has "
+       "no effect"},
+      {testo_windows1252(righe_descrizione_linea()),
+       "no train description line after [generale] (\"stazione\", \"segnale\", \"velocita\" "
+       "and the like); the train description has no effect"},
+  };
+  for (const auto& [testo, avviso] : casi) {
+    banco b;
+    b.o.json = true;
+    b.fs.file[treno] = testo;
+    EXPECT_EQ(b.compila(), esito_ok);
+    EXPECT_EQ(b.err.str(), treno + ": warning: " + avviso + "\n");
+    EXPECT_EQ(nlohmann::json::parse(b.out.str())["warnings"],
+              nlohmann::json::array({{{"file", treno}, {"message", avviso}}}));
+  }
 }
 
 TEST(CompileMode, NoProfileLeavesAnEarlierLineProfileAlone) {

@@ -106,6 +106,48 @@ TEST_F(ispezione, DrawingOfAnotherRouteIsRefused) {
             "the route of 219000 m needs 0 to 226000\n");
 }
 
+// The table's route length is checked first, and the other files' sizes
+// against it before they are decoded.
+TEST_F(ispezione, RouteLengthsNoCompileWritesAndFilesThatCannotFitThemAreRefused) {
+  const std::string sim = dir_prog + "Verona _Firenze  _ EC 85.sim";
+  const std::string dat = dir_prog + "Verona _Firenze  _ EC 85.dat";
+  const std::string linea = dir_prog + "Verona _Firenze  _linea.dat";
+  struct caso {
+    int32_t lunghezza;
+    std::string file;  // the file edited
+    size_t dimensione;
+    std::string messaggio;
+  };
+  const caso casi[] = {
+      {0, "", 0, sim + " records a route length of 0 m"},
+      {-50, "", 0, sim + " records a route length of -50 m"},
+      {1000001, "", 0,
+       sim + " records a route length of 1000001 m, longer than the 1000000 m a compile accepts"},
+      {219000, dat, 15 * 20141, dat + " holds 20141 cells, but the route of 219000 m needs 4521"},
+      {219000, linea, 904003,
+       linea + " holds 904003 bytes, but the drawing of the route of 219000 m (x and y of "
+               "metres 0 to 226000) takes 904004 to 4520020"},
+      {219000, linea, 4520021,
+       linea + " holds 4520021 bytes, but the drawing of the route of 219000 m (x and y of "
+               "metres 0 to 226000) takes 904004 to 4520020"},
+  };
+  for (const caso& k : casi) {
+    SCOPED_TRACE(k.messaggio);
+    fs = file_integrati();
+    fs.directory.insert("/prog");
+    std::string& tabella = fs.file[percorso(file_scenario::tabella)];
+    size_t pos = 0;  // record 84: after the records before it, 34 bytes and a text each
+    for (int r = 0; r < 84; ++r)
+      pos += 34 + (static_cast<uint8_t>(tabella[pos + 14]) | static_cast<uint8_t>(tabella[pos + 15]) << 8);
+    for (int i = 0; i < 4; ++i)
+      tabella[pos + 5 + i] = static_cast<char>(static_cast<uint32_t>(k.lunghezza) >> (8 * i));
+    if (!k.file.empty()) fs.file[k.file].resize(k.dimensione);
+    err.str("");
+    EXPECT_EQ(esegui(), esito_errore_file);
+    EXPECT_EQ(err.str(), "compila_scenario: " + k.messaggio + "\n");
+  }
+}
+
 TEST_F(ispezione, UnwritableOutputIsNamed) {
   opzioni.svg = "/out/linea.svg";
   fs.fallisce_scrittura.insert("/out/linea.svg");

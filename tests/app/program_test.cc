@@ -2,8 +2,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <new>
 #include <sstream>
+#include <stdexcept>
+#include <utility>
 
+#include "app/program.h"
+#include "memory_file_system.h"
+#include "platform/console_interface.h"
 #include "program_runner.h"
 #include "scratch_dir.h"
 
@@ -34,7 +41,35 @@ struct programma {
   }
 };
 
+// A disk whose reads fail as the machine can: no memory, or anything else.
+template <typename Eccezione>
+struct disco_che_cede : compila::memory_file_system {
+  bool leggi(const std::string&, std::string*, std::string*) override { throw Eccezione("x"); }
+};
+
+struct senza_memoria : std::bad_alloc {
+  explicit senza_memoria(const char*) {}
+};
+
+template <typename Eccezione>
+std::pair<int, std::string> compila_su(disco_che_cede<Eccezione> disco) {
+  std::ostringstream out, err;
+  compila::piattaforma p{
+      disco, [&] { return std::make_unique<compila::console_interface>(err); }, "/prog", out, err};
+  const char* argv[] = {"compila_scenario", "compile", "l.txt", "t.txt"};
+  return {compila::esegui_programma(4, argv, p), err.str()};
+}
+
 }  // namespace
+
+// No failure ends the program by an uncaught exception.
+TEST(Program, WhatEscapesACommandIsSaidWithStatusSix) {
+  EXPECT_EQ(compila_su(disco_che_cede<senza_memoria>{}),
+            std::pair(6, std::string("compila_scenario: out of memory: the files given are larger "
+                                     "than this machine can work on\n")));
+  EXPECT_EQ(compila_su(disco_che_cede<std::runtime_error>{}),
+            std::pair(6, std::string("compila_scenario: unexpected failure: x\n")));
+}
 
 TEST(Program, SecondRunLeavesByteIdenticalFiles) {
   programma p;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "compile_fixture.h"
 
 using namespace compila;
@@ -20,10 +22,18 @@ TEST(LineReaderFaults, MissingFileIs101AndReadsNothing) {
 }
 
 TEST(LineReaderFaults, GeneraleAsTheVeryLastFieldIs102) {
-  for (const char* testo : {"x,y\r\n[generale]", "[generale]", "nulla\r\n[fine]\r\n"}) {
+  // A "[generale]" on the last line is there, but never read: the message
+  // says so, at that line.
+  for (const auto& [testo, riga] : {std::pair{"x,y\r\n[generale]", 2}, {"[generale]\r\n", 1},
+                                    {"nulla\r\n[fine]\r\n", 0}}) {
     banco_linea b;
     EXPECT_FALSE(b.leggi(testo)) << testo;
     EXPECT_EQ(b.codice(), 102) << testo;
+    EXPECT_EQ(b.c.stato.anomalie.back().riga, riga) << testo;
+    EXPECT_EQ(messaggio_anomalia(b.c.stato.anomalie.back()).starts_with(
+                  riga ? "the \"[generale]\" line is the last line of the file" : "no \"[generale]\""),
+              true)
+        << testo;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "textio/field_reader.h"
 
 using namespace compila;
@@ -95,4 +97,11 @@ TEST(MemoRallentamento, CellsOutsideOrValuesThatDoNotFitFailBeforeAnyWrite) {
   EXPECT_THROW(memo_rallentamento(c, {-200, 30, 100, 0, 0, 0}), errore_lettura);
   EXPECT_THROW(memo_rallentamento(c, {3000, 40000, 100, 0, 1, 0}), errore_lettura);
   EXPECT_EQ(c, vuote);
+  // Board, start, end in this order: a taken board or start is reported
+  // before an end outside the cells.
+  for (const auto& [presa, codice] : {std::pair{57, 17}, std::pair{81, 18}}) {
+    array_celle d = celle(100);
+    d[presa].tipo_cella = tipo::segnale;
+    EXPECT_EQ(numero(memo_rallentamento(d, {4000, 30, 1000, 0, 1, 0})), codice);
+  }
 }

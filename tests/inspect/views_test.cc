@@ -78,6 +78,18 @@ TEST(JsonSummary, OneObjectWithTheSameContent) {
   EXPECT_EQ((*s877)["values"]["s2"], 1);
 }
 
+// Written a piece at a time, the summary is laid out as the one object's
+// own dump: with features and tunnels, and with none.
+TEST(JsonSummary, WrittenInPiecesAsOneObjectsDump) {
+  scenario_compilato vuoto;
+  vuoto.celle.resize(3);
+  const scenario_compilato& integrato = scenario_integrato();
+  for (const scenario_compilato* s : {&integrato, static_cast<const scenario_compilato*>(&vuoto)}) {
+    const std::string testo = riepilogo_json(*s, riassumi(*s));
+    EXPECT_EQ(testo, nlohmann::ordered_json::parse(testo).dump(2) + "\n");
+  }
+}
+
 TEST(CellCsv, OneRowPerCellWithEveryField) {
   const std::string csv = celle_csv(scenario_integrato().celle);
   std::istringstream righe(csv);

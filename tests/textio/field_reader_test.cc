@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 using namespace compila;
 
 TEST(FieldReader, TextKeepsInnerBlanksAndEndsAtCommaOrLineEnd) {
@@ -57,4 +60,32 @@ TEST(FieldReader, FailuresOfTheReading) {
   vuoto.leggi_testo();
   EXPECT_THROW(vuoto.leggi_testo(), errore_lettura);
   EXPECT_THROW(vuoto.leggi_numero(), errore_lettura);
+}
+
+// A message quotes a field as its author can read it: what does not show is
+// escaped, a long field cut.
+TEST(FieldReader, FailureMessagesQuoteTheFieldReadably) {
+  const std::string regola = "a numeric field holds digits only, with an optional leading \"-\"";
+  const std::string limiti = "numbers lie between -2147483648 and 2147483647";
+  const std::pair<std::string, std::string> casi[] = {
+      {"219000\x01", "\"219000\\x01\" is not a whole number: it holds the character \\x01, "
+                     "which does not show; " + regola},
+      {"21\xa0" "9", "\"21\\xa09\" is not a whole number: it holds the character \\xa0, which "
+                     "does not show; " + regola},
+      {"caf\xe9", "\"caf\xc3\xa9\" is not a whole number: " + regola},
+      {"\x7f\x81\x8d\x8f\x90\x9d", "\"\\x7f\\x81\\x8d\\x8f\\x90\\x9d\" is not a whole number: it "
+                                 "holds the character \\x7f, which does not show; " + regola},
+      {std::string(50, '7'), "\"" + std::string(40, '7') + "...\" (50 characters) is too large: " +
+                                 limiti},
+      {"2147483648", "\"2147483648\" is too large: " + limiti},
+  };
+  for (const auto& [campo, messaggio] : casi) {
+    lettore_campi r(campo);
+    try {
+      r.leggi_numero();
+      ADD_FAILURE() << campo;
+    } catch (const errore_lettura& e) {
+      EXPECT_EQ(e.what(), messaggio);
+    }
+  }
 }
