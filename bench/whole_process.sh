@@ -5,26 +5,29 @@
 # of its files (a fresh directory too), alternating which goes first, and the
 # medians of the wall times are compared.
 #
-#   bench/whole_process.sh [-n PAIRS] [-d SCRATCH] [--version] [--perf] PROGRAM
+#   bench/whole_process.sh [-n PAIRS] [-d SCRATCH] [--durable] [--version] [--perf] PROGRAM
 #
 #   -n PAIRS    pairs to time (default 15)
 #   -d SCRATCH  where the fresh directories go (default $TMPDIR or /tmp); put it
 #               on the disk the files are meant for: fsync costs what it costs
+#   --durable   also time cp followed by `sync` of the six copies (an fsync of
+#               each, as the program does): the floor with the disk's share in it
 #   --version   also time `PROGRAM --version` against /bin/true
 #   --perf      also print `perf stat` of one run (task-clock, page faults)
 set -euo pipefail
 
-pairs=15 scratch=${TMPDIR:-/tmp} version=0 perf=0
+pairs=15 scratch=${TMPDIR:-/tmp} durable=0 version=0 perf=0
 while [[ $# -gt 1 ]]; do
   case $1 in
     -n) pairs=$2; shift 2 ;;
     -d) scratch=$2; shift 2 ;;
+    --durable) durable=1; shift ;;
     --version) version=1; shift ;;
     --perf) perf=1; shift ;;
     *) break ;;
   esac
 done
-[[ $# -eq 1 ]] || { sed -n '8,15p' "$0" >&2; exit 2; }
+[[ $# -eq 1 ]] || { sed -n '8,17p' "$0" >&2; exit 2; }
 program=$(realpath "$1")
 
 work=$(mktemp -d "$scratch/whole_process.XXXXXX")
@@ -47,8 +50,14 @@ mkdir "$work/reference" && mv "$work"/*.* "$work/reference/"
 
 run() { mkdir "$work/out"; time_us "$program" --output-dir "$work/out" >>"$work/run"; rm -rf "$work/out"; }
 copy() { mkdir "$work/out"; time_us cp "$work/reference/"*.* "$work/out/" >>"$work/cp"; rm -rf "$work/out"; }
+copy_sync() {
+  mkdir "$work/out"
+  time_us bash -c 'cp "$1"/*.* "$2"/ && sync "$2"/*.*' _ "$work/reference" "$work/out" >>"$work/cpsync"
+  rm -rf "$work/out"
+}
 for ((i = 0; i < pairs; i++)); do
   if ((i % 2 == 0)); then run; copy; else copy; run; fi
+  if ((durable)); then copy_sync; fi
 done
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -57,6 +66,10 @@ printf 'load average   %s\n' "$load"
 printf 'built-in run   %8.2f ms  (median of %d)\n' "$(echo "$r / 1000" | bc -l)" "$pairs"
 printf 'cp of 6 files  %8.2f ms\n' "$(echo "$c / 1000" | bc -l)"
 printf 'ratio          %8.2f\n' "$(echo "$r / $c" | bc -l)"
+if ((durable)); then
+  d=$(median <"$work/cpsync")
+  printf 'cp + sync      %8.2f ms  (ratio of the run to it %.2f)\n' "$(echo "$d / 1000" | bc -l)" "$(echo "$r / $d" | bc -l)"
+fi
 
 if ((version)); then
   for ((i = 0; i < pairs; i++)); do
