@@ -43,6 +43,8 @@ time_us() {
   echo $((t1 - t0))
 }
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+ms() { awk -v us="$1" 'BEGIN {printf "%8.2f", us / 1000}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
 "$program" --output-dir "$work" 2>/dev/null
 mkdir "$work/reference" && mv "$work"/*.* "$work/reference/"
@@ -50,11 +52,8 @@ mkdir "$work/reference" && mv "$work"/*.* "$work/reference/"
 
 run() { mkdir "$work/out"; time_us "$program" --output-dir "$work/out" >>"$work/run"; rm -rf "$work/out"; }
 copy() { mkdir "$work/out"; time_us cp "$work/reference/"*.* "$work/out/" >>"$work/cp"; rm -rf "$work/out"; }
-copy_sync() {
-  mkdir "$work/out"
-  time_us bash -c 'cp "$1"/*.* "$2"/ && sync "$2"/*.*' _ "$work/reference" "$work/out" >>"$work/cpsync"
-  rm -rf "$work/out"
-}
+cp_and_sync() { cp "$work/reference/"*.* "$work/out/" && sync "$work/out/"*.*; }
+copy_sync() { mkdir "$work/out"; time_us cp_and_sync >>"$work/cpsync"; rm -rf "$work/out"; }
 for ((i = 0; i < pairs; i++)); do
   if ((i % 2 == 0)); then run; copy; else copy; run; fi
   if ((durable)); then copy_sync; fi
@@ -63,12 +62,12 @@ done
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 r=$(median <"$work/run") c=$(median <"$work/cp")
 printf 'load average   %s\n' "$load"
-printf 'built-in run   %8.2f ms  (median of %d)\n' "$(echo "$r / 1000" | bc -l)" "$pairs"
-printf 'cp of 6 files  %8.2f ms\n' "$(echo "$c / 1000" | bc -l)"
-printf 'ratio          %8.2f\n' "$(echo "$r / $c" | bc -l)"
+echo "built-in run   $(ms "$r") ms  (median of $pairs)"
+echo "cp of 6 files  $(ms "$c") ms"
+echo "ratio          $(ratio "$r" "$c")"
 if ((durable)); then
   d=$(median <"$work/cpsync")
-  printf 'cp + sync      %8.2f ms  (ratio of the run to it %.2f)\n' "$(echo "$d / 1000" | bc -l)" "$(echo "$r / $d" | bc -l)"
+  echo "cp + sync      $(ms "$d") ms  (ratio of the run to it $(ratio "$r" "$d"))"
 fi
 
 if ((version)); then
@@ -76,8 +75,8 @@ if ((version)); then
     time_us "$program" --version >>"$work/version"
     time_us /bin/true >>"$work/true"
   done
-  printf -- '--version      %8.2f ms\n' "$(echo "$(median <"$work/version") / 1000" | bc -l)"
-  printf '/bin/true      %8.2f ms\n' "$(echo "$(median <"$work/true") / 1000" | bc -l)"
+  echo "--version      $(ms "$(median <"$work/version")") ms"
+  echo "/bin/true      $(ms "$(median <"$work/true")") ms"
 fi
 
 if ((perf)) && command -v perf >/dev/null; then
