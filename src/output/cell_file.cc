@@ -8,23 +8,25 @@
 namespace compila {
 
 std::string codifica_celle(const array_celle& celle) {
+  // Sized once and written through a pointer: no capacity test per byte.
   const size_t attesi = dimensione_cella * celle.size();
-  std::string out;
-  out.reserve(attesi);
+  std::string out(attesi, '\0');
+  char* const inizio = out.data();
+  char* p = inizio;
   for (const cella& x : celle) {
-    aggiungi_byte(&out, x.tipo_cella);
-    aggiungi_int16(&out, x.dato_1);
-    aggiungi_int16(&out, x.dato_2);
-    aggiungi_int16(&out, x.dato_3);
-    aggiungi_int16(&out, x.dato_4);
-    aggiungi_byte(&out, x.tempo);
-    aggiungi_byte(&out, x.avvicinamento);
-    aggiungi_byte(&out, x.montagna);
-    aggiungi_byte(&out, x.limite);
-    aggiungi_byte(&out, x.pendenza);
-    aggiungi_byte(&out, x.aderenza);
+    *p++ = static_cast<char>(x.tipo_cella);
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_1));
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_2));
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_3));
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_4));
+    *p++ = static_cast<char>(x.tempo);
+    *p++ = static_cast<char>(x.avvicinamento);
+    *p++ = static_cast<char>(x.montagna);
+    *p++ = static_cast<char>(x.limite);
+    *p++ = static_cast<char>(x.pendenza);
+    *p++ = static_cast<char>(x.aderenza);
   }
-  verifica_dimensione("the cell file", out.size(), attesi);
+  verifica_dimensione("the cell file", static_cast<size_t>(p - inizio), attesi);
   return out;
 }
 

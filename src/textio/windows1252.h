@@ -8,6 +8,8 @@ namespace compila {
 // Converts UTF-8 text to Windows-1252 bytes, one byte per character; a
 // character the code page cannot hold (or a broken UTF-8 sequence) becomes "?".
 std::string in_windows1252(std::string_view utf8);
+// The same, appended to `out`.
+void aggiungi_windows1252(std::string& out, std::string_view utf8);
 
 // Converts Windows-1252 bytes back to UTF-8; the five bytes the code page
 // leaves undefined map to the C1 control of the same number.
