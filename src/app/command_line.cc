@@ -72,6 +72,7 @@ void definisci_programma(riga_comando& r, opzioni_programma& o) {
   r.app.set_version_flag("--version", std::string(nome_programma) + " " + COMPILA_VERSIONE,
                          "Print the version and exit");
   r.app.set_help_flag("-h,--help", "Print this help and exit");
+  r.app.set_help_all_flag("--help-all", "Print the help of every command and exit");
   r.app.footer(esiti);
   r.app.require_subcommand(0, 1);
   aggiungi_directory(r.app, o.directory_uscita,

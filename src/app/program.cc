@@ -10,10 +10,21 @@ namespace compila {
 
 namespace {
 
+// Without --output-dir the built-in run writes beside the program, as it
+// always has; an installed copy would fill a system directory with them.
 int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
   if (!directory_uscita_esiste(p.fs, o.directory_uscita, p.err)) return esito_errore_file;
+  if (!o.directory_uscita && directory_di_sistema(p.directory_programma)) {
+    p.err << prefisso << "the program is installed in " << p.directory_programma
+          << ", where the built-in run would leave its files; give --output-dir DIR to "
+             "choose where they go\n";
+    return esito_errore_file;
+  }
   std::unique_ptr<user_interface> ui = p.apri_interfaccia();
   ambiente_esecuzione amb{p.fs, *ui, o.directory_uscita.value_or(p.directory_programma), p.err};
+  if (!o.directory_uscita)
+    amb.dopo_errore_scrittura = " (the files go beside the program: give --output-dir DIR to "
+                                "write them elsewhere)";
   return esegui_scenario(amb);
 }
 

@@ -109,7 +109,7 @@ class esecuzione {
     amb_.fs.elimina(p, &ignorato);
   }
 
-  int fallito() { return fallito("cannot write " + errore_); }
+  int fallito() { return fallito("cannot write " + errore_ + amb_.dopo_errore_scrittura); }
 
   // The sources are the run's intermediates: a failed run does not leave
   // them behind either.

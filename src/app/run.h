@@ -20,6 +20,7 @@ struct ambiente_esecuzione {
   user_interface& ui;
   std::string directory;
   std::ostream& diagnostica;  // one line per failure, naming the file
+  std::string dopo_errore_scrittura = {};  // ends the line of a file not written
 };
 
 // The built-in scenario's fixed run: names, waiting window, the five text

@@ -18,6 +18,10 @@ inline constexpr int esito_errore_file = 4;    // a file could not be read or wr
 // Every message on the error stream begins with the program's name.
 inline constexpr const char* prefisso = "compila_scenario: ";
 
+// True for a directory of the system's own programs (/usr and below), where
+// no run should leave files.
+bool directory_di_sistema(const std::string& directory);
+
 // True when no directory is given or the one given exists; otherwise says so
 // on err, naming it.
 bool directory_uscita_esiste(file_system& fs, const std::optional<std::string>& directory,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/file_names.h"
+#include "app/program.h"
 #include "app/run.h"
 #include "platform/console_interface.h"
 #include "memory_file_system.h"
@@ -96,4 +97,35 @@ TEST_F(run_completo, LineDrawingStartsWithIntegerRowsAndEndsEmpty) {
   EXPECT_EQ(byte(dat, componente - 4, 4), std::string(4, '\0'));
   // y of metres 0 and 1: 0 and 1.
   EXPECT_EQ(byte(dat, componente, 8), std::string("\x02\x00\x00\x00\x02\x00\x01\x00", 8));
+}
+
+// Installed under /usr, the program leaves nothing beside itself unless told
+// where to write; elsewhere it writes beside itself as always.
+TEST(BuiltInRunFromTheProgram, ASystemDirectoryNeedsOutputDir) {
+  struct caso {
+    std::string directory_programma;
+    std::vector<const char*> argomenti;
+    int esito;
+    size_t file_scritti;
+  };
+  for (const caso& c : std::vector<caso>{{"/usr/bin", {"compila_scenario"}, 4, 0},
+                                         {"/usr", {"compila_scenario"}, 4, 0},
+                                         {"/usr/bin", {"compila_scenario", "--output-dir", "/out"}, 0, 6},
+                                         {"/usrx", {"compila_scenario"}, 0, 6}}) {
+    memory_file_system fs;
+    fs.directory.insert("/out");
+    std::ostringstream out, err;
+    piattaforma p{fs, [&] { return std::make_unique<console_interface>(err); },
+                  c.directory_programma, out, err};
+    EXPECT_EQ(esegui_programma(static_cast<int>(c.argomenti.size()), c.argomenti.data(), p),
+              c.esito)
+        << c.directory_programma << ": " << err.str();
+    EXPECT_EQ(fs.file.size(), c.file_scritti) << c.directory_programma;
+    if (c.esito == 4) {
+      EXPECT_EQ(err.str(), "compila_scenario: the program is installed in " +
+                               c.directory_programma +
+                               ", where the built-in run would leave its files; give "
+                               "--output-dir DIR to choose where they go\n");
+    }
+  }
 }

@@ -68,7 +68,8 @@ TEST(Program, DirectoryInTheWayGivesStatusFourAndKeepsEarlierFiles) {
   EXPECT_EQ(p.esegui(), 4);
   EXPECT_EQ(p.err, "Attendere\ncompila_scenario: cannot write " +
                             p.dir.percorso("Verona _Firenze  _ EC 85_rallentamenti.txt") +
-                            ": is a directory\n");
+                            ": is a directory (the files go beside the program: give "
+                            "--output-dir DIR to write them elsewhere)\n");
   EXPECT_TRUE(fs::exists(p.dir.percorso("Verona _Firenze  _ EC 85_note.txt")));
   EXPECT_FALSE(fs::exists(p.dir.percorso("Verona _Firenze  _ EC 85_scheda_treno.txt")));
 }
