@@ -14,6 +14,7 @@
 #               each, as the program does): the floor with the disk's share in it
 #   --version   also time `PROGRAM --version` against /bin/true
 #   --perf      also print `perf stat` of one run (task-clock, page faults)
+#               and its peak resident memory from /usr/bin/time -v
 set -euo pipefail
 
 pairs=15 scratch=${TMPDIR:-/tmp} durable=0 version=0 perf=0
@@ -83,4 +84,8 @@ if ((perf)) && command -v perf >/dev/null; then
   mkdir "$work/out"
   perf stat -e task-clock,page-faults,context-switches -- "$program" --output-dir "$work/out" 2>&1 |
     grep -E 'task-clock|page-faults|context|elapsed|user|sys'
+fi
+if ((perf)) && [[ -x /usr/bin/time ]]; then
+  rm -rf "$work/out" && mkdir "$work/out"
+  /usr/bin/time -v "$program" --output-dir "$work/out" 2>&1 | grep -E 'Maximum resident'
 fi
