@@ -10,7 +10,7 @@ namespace {
 
 // Long enough for any display that works, short enough that a run whose
 // display never answers goes on with the console.
-constexpr int attesa_display_ms = 3000;
+constexpr int attesa_display_ms = 5000;
 
 class finestre_modulo : public user_interface {
  public:
