@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -27,13 +29,18 @@ class memory_file_system : public file_system {
     *contenuto = it->second;
     return true;
   }
-  bool sostituisci(const std::string& percorso, std::string_view contenuto,
-                   std::string* err) override {
-    if (fallisce_scrittura.count(percorso)) {
-      *err = percorso + ": No space left on device";
+  // All or none, as on the disk.
+  bool sostituisci_insieme(std::span<const sostituzione> insieme, std::string* err) override {
+    for (const sostituzione& s : insieme) {
+      if (!fallisce_scrittura.count(s.percorso)) continue;
+      *err = s.percorso + ": No space left on device";
       return false;
     }
-    file[percorso] = std::string(contenuto);
+    for (const sostituzione& s : insieme) {
+      std::string& contenuto = file[s.percorso];
+      contenuto.clear();
+      for (std::string_view pezzo : s.pezzi) contenuto += pezzo;
+    }
     return true;
   }
   // Paths are only names here: one file is one name, however it is spelled.
@@ -46,11 +53,17 @@ class memory_file_system : public file_system {
     file.erase(percorso);
     return true;
   }
+  std::unique_ptr<blocco_directory> blocca(const std::string& directory, std::string*) override {
+    bloccate.push_back(directory);
+    return std::make_unique<blocco_directory>();
+  }
+  bool e_uscita_standard(const std::string&) override { return false; }
 
   std::map<std::string, std::string> file;
   std::set<std::string> directory;
   std::set<std::string> fallisce_scrittura;
   std::map<std::string, int> svanisce_dopo;
+  std::vector<std::string> bloccate;  // the directories locked, in order
 };
 
 }  // namespace compila

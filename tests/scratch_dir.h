@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +28,29 @@ class scratch_dir {
 
   std::string path() const { return path_.string(); }
   std::string percorso(const std::string& nome) const { return (path_ / nome).string(); }
+
+  // Every entry under the directory, by its path relative to it, with its
+  // bytes ("<dir>" for a directory, "-> TARGET" for a link).
+  std::map<std::string, std::string> istantanea() const {
+    std::map<std::string, std::string> voci;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(path_)) {
+      const std::string nome = std::filesystem::relative(e.path(), path_).string();
+      if (e.is_symlink())
+        voci[nome] = "-> " + std::filesystem::read_symlink(e.path()).string();
+      else if (e.is_directory())
+        voci[nome] = "<dir>";
+      else
+        voci[nome] = leggi(nome);
+    }
+    return voci;
+  }
+
+  std::string leggi(const std::string& nome) const {
+    std::ifstream in(path_ / nome, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+  }
 
   // Names of the entries, sorted.
   std::vector<std::string> voci() const {

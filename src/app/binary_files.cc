@@ -9,43 +9,6 @@
 
 namespace compila {
 
-namespace {
-
-// Encodes and replaces one file; an encoding failure is reported like a
-// failed write, naming the file.
-bool scrivi(file_system& fs, const std::string& percorso,
-            const std::function<std::string()>& codifica, std::string* err,
-            std::vector<std::string>* scritti) {
-  std::string contenuto;
-  try {
-    contenuto = codifica();
-  } catch (const std::exception& e) {
-    *err = percorso + ": " + e.what();
-    return false;
-  }
-  if (!fs.sostituisci(percorso, contenuto, err)) return false;
-  if (scritti) scritti->push_back(percorso);
-  return true;
-}
-
-// The line drawing is held as its file's bytes, x's half then y's: written
-// as they are, from where they lie. A drawing compiled to its end has them
-// as one run; only a drawing cut short is joined first.
-bool scrivi_disegno(file_system& fs, const std::string& percorso, const profilo_linea& profilo,
-                    std::string* err, std::vector<std::string>* scritti) {
-  const std::string_view x = profilo.meta(0), y = profilo.meta(1);
-  const bool contigue = x.data() + x.size() == y.data();
-  if (!fs.sostituisci(percorso,
-                      contigue ? std::string_view(x.data(), x.size() + y.size())
-                               : std::string_view(std::string(x).append(y)),
-                      err))
-    return false;
-  if (scritti) scritti->push_back(percorso);
-  return true;
-}
-
-}  // namespace
-
 bool scrivi_file_binari(file_system& fs, const scenario_compilato& s,
                         const percorsi_binari& percorsi, std::string* err,
                         std::vector<std::string>* scritti) {
@@ -53,11 +16,28 @@ bool scrivi_file_binari(file_system& fs, const scenario_compilato& s,
     *err = "no track cells were compiled: no binary file written";
     return false;
   }
-  if (s.con_disegno() && !scrivi_disegno(fs, percorsi.profilo_linea, s.profilo, err, scritti))
+  // Every file encoded before any is written; an encoding failure is
+  // reported like a failed write, naming the file.
+  std::string tabella, celle;
+  const std::string* codificando = &percorsi.tabella;
+  try {
+    tabella = codifica_tabella(s.tabella);
+    codificando = &percorsi.celle;
+    celle = codifica_celle(s.celle);
+  } catch (const std::exception& e) {
+    *err = *codificando + ": " + e.what();
     return false;
-  if (!scrivi(fs, percorsi.tabella, [&] { return codifica_tabella(s.tabella); }, err, scritti))
-    return false;
-  return scrivi(fs, percorsi.celle, [&] { return codifica_celle(s.celle); }, err, scritti);
+  }
+  // The line drawing is held as its file's bytes, x's half then y's: they
+  // are written from where they lie.
+  std::vector<sostituzione> insieme;
+  if (s.con_disegno()) insieme.push_back({percorsi.profilo_linea, {s.profilo.meta(0), s.profilo.meta(1)}});
+  insieme.push_back({percorsi.tabella, {tabella}});
+  insieme.push_back({percorsi.celle, {celle}});
+  if (!fs.sostituisci_insieme(insieme, err)) return false;
+  if (scritti)
+    for (const sostituzione& f : insieme) scritti->push_back(f.percorso);
+  return true;
 }
 
 }  // namespace compila

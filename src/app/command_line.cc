@@ -101,7 +101,7 @@ void definisci_compila(riga_comando& r, opzioni_compilazione& oc) {
       ->type_name("NAME");
   c->add_option("--train-name", oc.nome_treno,
                 "Train name for the file names (default: from TRAIN's name, \"X_Y-.txt\" "
-                "giving Y, else its stem)")
+                "giving Y, else its stem without the \"-\" of \"-.txt\")")
       ->type_name("NAME");
   aggiungi_directory(*c, r.directory_compila,
                      "Write the binary files into DIR (default: the current directory)");
@@ -124,8 +124,12 @@ void definisci_ispeziona(riga_comando& r, opzioni_inspect& oi) {
                 "Train name of the file names (default: \"" + nome_treno_incorporato + "\")")
       ->type_name("NAME");
   i->add_flag("--json", oi.json, "Print the summary as one JSON object");
-  i->add_option("--csv", r.csv, "Write one row per cell, every field, to FILE")->type_name("FILE");
-  i->add_option("--svg", r.svg, "Draw the line's plan and profile into FILE")->type_name("FILE");
+  i->add_option("--csv", r.csv,
+                 "Write one row per cell, every field, to FILE (\"-\": the standard output)")
+      ->type_name("FILE");
+  i->add_option("--svg", r.svg,
+                 "Draw the line's plan and profile into FILE (\"-\": the standard output)")
+      ->type_name("FILE");
   i->footer(esiti_ispezione);
 }
 

@@ -1,5 +1,6 @@
 #include "app/compile_mode.h"
 
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -141,12 +142,21 @@ class compilazione_autore {
 int esegui_compila(const opzioni_compilazione& o, const std::optional<std::string>& directory,
                    file_system& fs, std::ostream& out, std::ostream& err) {
   if (!directory_uscita_esiste(fs, directory, err)) return esito_errore_file;
+  // Compiles into one directory take turns, with each other and with the
+  // built-in run there.
+  std::string motivo;
+  const std::unique_ptr<blocco_directory> blocco = fs.blocca(directory.value_or("."), &motivo);
+  if (!blocco) {
+    err << prefisso << "cannot lock " << motivo << "\n";
+    return esito_errore_file;
+  }
   sorgenti_lette sorgenti;
   if (!leggi_sorgenti(o, fs, &sorgenti, err)) return esito_errore_file;
   compilazione_autore compilazione(o, directory, fs, sorgenti, err);
   if (compilazione.scriverebbe_su_sorgente()) return esito_uso;
   const int esito = compilazione.esegui();
-  if (o.json)
+  // A file error's JSON is the program's (errore_json).
+  if (o.json && esito != esito_errore_file)
     out << compilazione.risultato_json().dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
         << "\n";
   return esito;

@@ -1,6 +1,6 @@
 #include "app/export_mode.h"
 
-#include <vector>
+#include <memory>
 
 #include "app/file_names.h"
 #include "app/run.h"
@@ -24,25 +24,28 @@ std::string tra_apici(const std::string& testo) {
 int esegui_esporta(const std::optional<std::string>& directory, file_system& fs,
                    std::ostream& out, std::ostream& err) {
   if (!directory_uscita_esiste(fs, directory, err)) return esito_errore_file;
-  struct sorgente {
-    file_scenario quale;
-    std::vector<std::string> righe;
-  };
-  const sorgente sorgenti[] = {
-      {file_scenario::descrizione_linea, righe_descrizione_linea()},
-      {file_scenario::descrizione_treno, righe_descrizione_treno()},
-  };
-  for (const sorgente& s : sorgenti) {
-    const std::string percorso =
-        directory ? percorso_file(*directory, nome_linea_incorporata, nome_treno_incorporato, s.quale)
-                  : nome_file(nome_linea_incorporata, nome_treno_incorporato, s.quale);
-    std::string motivo;
-    if (!fs.sostituisci(percorso, testo_windows1252(s.righe), &motivo)) {
-      err << prefisso << "cannot write " << motivo << "\n";
-      return esito_errore_file;
-    }
-    out << tra_apici(percorso) << "\n";
+  std::string motivo;
+  const std::unique_ptr<blocco_directory> blocco = fs.blocca(directory.value_or("."), &motivo);
+  if (!blocco) {
+    err << prefisso << "cannot lock " << motivo << "\n";
+    return esito_errore_file;
   }
+  const auto percorso = [&](file_scenario quale) {
+    return directory
+               ? percorso_file(*directory, nome_linea_incorporata, nome_treno_incorporato, quale)
+               : nome_file(nome_linea_incorporata, nome_treno_incorporato, quale);
+  };
+  const std::string linea = testo_windows1252(righe_descrizione_linea());
+  const std::string treno = testo_windows1252(righe_descrizione_treno());
+  const sostituzione sorgenti[] = {
+      {percorso(file_scenario::descrizione_linea), {linea}},
+      {percorso(file_scenario::descrizione_treno), {treno}},
+  };
+  if (!fs.sostituisci_insieme(sorgenti, &motivo)) {
+    err << prefisso << "cannot write " << motivo << "\n";
+    return esito_errore_file;
+  }
+  for (const sostituzione& s : sorgenti) out << tra_apici(s.percorso) << "\n";
   return esito_ok;
 }
 

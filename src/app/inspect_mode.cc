@@ -1,6 +1,10 @@
 #include "app/inspect_mode.h"
 
+#include <sstream>
+#include <string_view>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/file_names.h"
@@ -32,12 +36,32 @@ class ispezione {
     if (uscita_su_ingresso()) return esito_uso;
     if (!leggi_tutto() || !coerenti()) return esito_errore_file;
     const riepilogo r = riassumi(s_);
+    std::ostringstream testo;
     if (o_.json)
-      out_ << riepilogo_json(s_, r);
+      testo << riepilogo_json(s_, r);
     else
-      scrivi_riepilogo(s_, r, out_);
-    if (!o_.csv.empty() && !scrivi(o_.csv, celle_csv(s_.celle))) return esito_errore_file;
-    if (!o_.svg.empty() && !scrivi(o_.svg, disegno_svg(s_, r))) return esito_errore_file;
+      scrivi_riepilogo(s_, r, testo);
+    const std::string csv = o_.csv.empty() ? std::string() : celle_csv(s_.celle);
+    const std::string svg = o_.svg.empty() ? std::string() : disegno_svg(s_, r);
+
+    // The files first, as one set; the standard output carries nothing
+    // unless they were written: the summary, then what goes there ("-").
+    std::vector<sostituzione> file;
+    std::vector<std::string_view> a_uscita;
+    for (const auto& [percorso, contenuto] : {std::pair{&o_.csv, &csv}, std::pair{&o_.svg, &svg}}) {
+      if (percorso->empty()) continue;
+      if (a_uscita_standard(*percorso))
+        a_uscita.push_back(*contenuto);
+      else
+        file.push_back({*percorso, {*contenuto}});
+    }
+    std::string motivo;
+    if (!file.empty() && !fs_.sostituisci_insieme(file, &motivo)) {
+      err_ << prefisso << "cannot write " << motivo << "\n";
+      return esito_errore_file;
+    }
+    out_ << testo.str();
+    for (std::string_view v : a_uscita) out_ << v;
     return esito_ok;
   }
 
@@ -61,11 +85,18 @@ class ispezione {
     return true;
   }
 
+  // "-", or a path that leads to the program's own standard output (such as
+  // /dev/stdout): written there, after the summary, rather than replaced
+  // behind the summary's back.
+  bool a_uscita_standard(const std::string& percorso) {
+    return percorso == "-" || fs_.e_uscita_standard(percorso);
+  }
+
   // The CSV or the drawing written over one of the files being read would
   // destroy what the simulator reads.
   bool uscita_su_ingresso() {
     for (const std::string* uscita : {&o_.csv, &o_.svg}) {
-      if (uscita->empty()) continue;
+      if (uscita->empty() || *uscita == "-") continue;
       for (file_scenario f :
            {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {
         if (!fs_.stesso_file(*uscita, percorso(f))) continue;
@@ -96,13 +127,6 @@ class ispezione {
                            &motivo))
       return true;
     err_ << prefisso << motivo << "\n";
-    return false;
-  }
-
-  bool scrivi(const std::string& p, const std::string& contenuto) {
-    std::string motivo;
-    if (fs_.sostituisci(p, contenuto, &motivo)) return true;
-    err_ << prefisso << "cannot write " << motivo << "\n";
     return false;
   }
 

@@ -15,14 +15,17 @@ struct opzioni_inspect {
   std::string nome_linea = nome_linea_incorporata;
   std::string nome_treno = nome_treno_incorporato;
   bool json = false;  // the summary as JSON instead of text
-  std::string csv;    // when not empty, one row per cell goes to this file
-  std::string svg;    // when not empty, the drawing goes to this file
+  std::string csv;    // when not empty, one row per cell goes to this file ("-": out)
+  std::string svg;    // when not empty, the drawing goes to this file ("-": out)
 };
 
 // Reads the scenario table, cell and line profile files of one compiled
 // scenario (the last only when it exists: a compile without the line drawing
 // leaves none), checks that they belong together, prints the summary (text or
-// JSON) on `out` and writes the CSV and SVG files asked for. Returns esito_ok;
+// JSON) on `out` and writes the CSV and SVG files asked for, as one set (an
+// output "-", or one that leads to the standard output, goes to `out` after
+// the summary). Nothing goes to `out` unless every file was written. Returns
+// esito_ok;
 // esito_errore_file with one line on `err` naming the directory or file that
 // is missing, unreadable or not of its kind, or that could not be written;
 // esito_uso, writing nothing, when the CSV or SVG would replace a file read.

@@ -1,7 +1,11 @@
 #include "app/program.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "app/command_line.h"
 #include "app/compile_mode.h"
+#include "app/error_record.h"
 #include "app/export_mode.h"
 #include "app/inspect_mode.h"
 #include "app/run.h"
@@ -28,10 +32,7 @@ int scenario_incorporato(const opzioni_programma& o, piattaforma& p) {
   return esegui_scenario(amb);
 }
 
-}  // namespace
-
-int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
-  const opzioni_programma o = analizza_riga_comando(argc, argv, p.out, p.err);
+int esegui_modo(const opzioni_programma& o, piattaforma& p) {
   switch (o.modo) {
     case modo_programma::scenario_incorporato: return scenario_incorporato(o, p);
     case modo_programma::esporta_sorgenti: return esegui_esporta(o.directory_uscita, p.fs, p.out, p.err);
@@ -41,6 +42,29 @@ int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
     case modo_programma::esci: return o.esito;
   }
   return o.esito;
+}
+
+// Whether the standard output owes one JSON object: asked for with --json,
+// also on a command line the parser refused.
+bool chiede_json(const opzioni_programma& o, int argc, const char* const argv[]) {
+  if (o.modo == modo_programma::compila) return o.compilazione.json;
+  if (o.modo == modo_programma::ispeziona) return o.ispezione.json;
+  if (o.modo != modo_programma::esci || o.esito != esito_uso) return false;
+  return std::any_of(argv + 1, argv + argc,
+                     [](const char* a) { return std::strcmp(a, "--json") == 0; });
+}
+
+}  // namespace
+
+int esegui_programma(int argc, const char* const argv[], piattaforma& p) {
+  registro_errori err(p.err);
+  piattaforma q{p.fs, p.apri_interfaccia, p.directory_programma, p.out, err};
+  const opzioni_programma o = analizza_riga_comando(argc, argv, q.out, q.err);
+  const int esito = esegui_modo(o, q);
+  // A usage or file error prints nothing else on the standard output.
+  if ((esito == esito_uso || esito == esito_errore_file) && chiede_json(o, argc, argv))
+    p.out << errore_json(err.ultimo_messaggio(), esito);
+  return esito;
 }
 
 }  // namespace compila

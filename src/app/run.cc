@@ -1,9 +1,10 @@
 #include "app/run.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "app/binary_files.h"
 #include "app/file_names.h"
@@ -23,13 +24,16 @@ class esecuzione {
  public:
   explicit esecuzione(ambiente_esecuzione& amb) : amb_(amb) {}
 
+  // Runs that write into one directory take turns, so that one never reads
+  // back, deletes or replaces what the other is writing.
   int esegui() {
     amb_.ui.mostra_attesa();
-    if (!scrivi(file_scenario::descrizione_linea, righe_descrizione_linea())) return fallito();
-    if (!scrivi(file_scenario::descrizione_treno, righe_descrizione_treno())) return fallito();
-    if (!scrivi(file_scenario::note, righe_note())) return fallito();
-    if (!scrivi(file_scenario::rallentamenti, righe_rallentamenti())) return fallito();
-    if (!scrivi(file_scenario::scheda_treno, righe_scheda_treno())) return fallito();
+    std::string motivo;
+    const std::unique_ptr<blocco_directory> blocco = amb_.fs.blocca(amb_.directory, &motivo);
+    if (!blocco) return fallito("cannot lock " + motivo);
+    if (!sorgenti_libere()) return esito_errore_file;
+    if (!scrivi_testi()) return fallito();
+    sorgenti_scritte_ = true;
     return compila_sorgenti();
   }
 
@@ -38,8 +42,48 @@ class esecuzione {
     return percorso_file(amb_.directory, nome_linea_, nome_treno_, quale);
   }
 
-  bool scrivi(file_scenario quale, const std::vector<std::string>& righe) {
-    return amb_.fs.sostituisci(percorso(quale), testo_windows1252(righe), &errore_);
+  // A file under a source's name that is not the built-in source byte for
+  // byte is an author's: the run writes nothing rather than replace it, and
+  // says what to do with it.
+  bool sorgenti_libere() {
+    const std::pair<file_scenario, const char*> sorgenti[] = {
+        {file_scenario::descrizione_linea, "line description"},
+        {file_scenario::descrizione_treno, "train description"},
+    };
+    for (const auto& [quale, genere] : sorgenti) {
+      const std::string p = percorso(quale);
+      if (!amb_.fs.esiste(p)) continue;
+      std::string letto;
+      if (!amb_.fs.leggi(p, &letto, &errore_)) {
+        amb_.diagnostica << prefisso << "cannot read " << errore_ << "\n";
+        return false;
+      }
+      if (letto == testo(quale)) continue;
+      amb_.diagnostica << prefisso << p << " differs from the built-in " << genere
+                       << " and is left as it is: compile it with \"compila_scenario compile "
+                          "LINE TRAIN\", or move it elsewhere\n";
+      return false;
+    }
+    return true;
+  }
+
+  const std::string& testo(file_scenario quale) {
+    return quale == file_scenario::descrizione_linea ? testo_linea_ : testo_treno_;
+  }
+
+  // The five text files as one set: all of them, or none.
+  bool scrivi_testi() {
+    const std::string note = testo_windows1252(righe_note());
+    const std::string rallentamenti = testo_windows1252(righe_rallentamenti());
+    const std::string scheda = testo_windows1252(righe_scheda_treno());
+    const sostituzione insieme[] = {
+        {percorso(file_scenario::descrizione_linea), {testo_linea_}},
+        {percorso(file_scenario::descrizione_treno), {testo_treno_}},
+        {percorso(file_scenario::note), {note}},
+        {percorso(file_scenario::rallentamenti), {rallentamenti}},
+        {percorso(file_scenario::scheda_treno), {scheda}},
+    };
+    return amb_.fs.sostituisci_insieme(insieme, &errore_);
   }
 
   int compila_sorgenti() {
@@ -112,17 +156,22 @@ class esecuzione {
   int fallito() { return fallito("cannot write " + errore_ + amb_.dopo_errore_scrittura); }
 
   // The sources are the run's intermediates: a failed run does not leave
-  // them behind either.
+  // them behind either, once it has written them.
   int fallito(const std::string& messaggio) {
     amb_.diagnostica << prefisso << messaggio << "\n";
-    elimina(percorso(file_scenario::descrizione_linea));
-    elimina(percorso(file_scenario::descrizione_treno));
+    if (sorgenti_scritte_) {
+      elimina(percorso(file_scenario::descrizione_linea));
+      elimina(percorso(file_scenario::descrizione_treno));
+    }
     return esito_errore_file;
   }
 
   ambiente_esecuzione& amb_;
   const std::string nome_linea_ = nome_linea_incorporata;
   const std::string nome_treno_ = nome_treno_incorporato;
+  const std::string testo_linea_ = testo_windows1252(righe_descrizione_linea());
+  const std::string testo_treno_ = testo_windows1252(righe_descrizione_treno());
+  bool sorgenti_scritte_ = false;
   std::string errore_;
 };
 

@@ -30,13 +30,16 @@ std::string nome_linea_da_file(const std::string& percorso_linea) {
   return radice(percorso_linea);
 }
 
+// The "-" before ".txt" belongs to the naming rule's suffix, never to a name.
 std::string nome_treno_da_file(const std::string& percorso_treno, const std::string& nome_linea) {
   const std::string nome = nome_del_file(percorso_treno);
+  if (nome.size() <= suffisso_treno.size() || !finisce_con(nome, suffisso_treno))
+    return radice(percorso_treno);
+  const std::string senza_suffisso = nome.substr(0, nome.size() - suffisso_treno.size());
   const std::string inizio = nome_linea + "_";
-  if (nome.size() > inizio.size() + suffisso_treno.size() && nome.compare(0, inizio.size(), inizio) == 0 &&
-      finisce_con(nome, suffisso_treno))
-    return nome.substr(inizio.size(), nome.size() - inizio.size() - suffisso_treno.size());
-  return radice(percorso_treno);
+  if (senza_suffisso.size() > inizio.size() && senza_suffisso.starts_with(inizio))
+    return senza_suffisso.substr(inizio.size());
+  return senza_suffisso;
 }
 
 nomi_scenario nomi_da_sorgenti(const std::string& percorso_linea, const std::string& percorso_treno,

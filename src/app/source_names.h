@@ -16,7 +16,8 @@ struct nomi_scenario {
 std::string nome_linea_da_file(const std::string& percorso_linea);
 
 // The train name once the line name is known: "X_Y-.txt" gives Y when X is
-// the line name, else the file name's stem.
+// the line name, else "X_Y" (the suffix "-.txt" is never part of a name);
+// a file not named "...-.txt" gives its stem.
 std::string nome_treno_da_file(const std::string& percorso_treno, const std::string& nome_linea);
 
 // Both names, each from its option when given, else from its file.

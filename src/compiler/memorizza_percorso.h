@@ -18,7 +18,8 @@ struct esito_compilazione {
   fine_lettura lettura = fine_lettura::linea_fermata;
 };
 
-// Compiles the two sources into c: clears the table, reads both
+// Compiles the two sources into c, which starts afresh but for its two
+// names, so one object may compile many times: clears the table, reads both
 // descriptions, completes the signalling and stamps the markers and codes.
 // j not 0 also builds the line drawing. Anomalies are recorded in c.stato and
 // do not stop the compile. Reads, writes and deletes no file: the caller

@@ -7,6 +7,7 @@
 namespace compila {
 
 bool posa_cartello(compilazione& c, int32_t p, std::string_view testo_windows1252) {
+  in_testo(testo_windows1252, "the sign board's text");
   cella& cl = cella_esistente(c.celle, cella_di_punto(p), "A sign board");
   if (!cella_libera(cl)) return false;
   if (c.prossimo_cartello < 1 || c.prossimo_cartello > voce::primo_cartello)

@@ -345,7 +345,7 @@ void lettore_treno::leggi_valori_stazione(voce_scenario& R) {
   const int64_t minuti = campi_.leggi_numero();
   const int64_t secondi = campi_.leggi_numero();
   R.valore_4 = in_int32((ore * 60 + minuti) * 60 + secondi, "time of a station");
-  R.testo = da_windows1252(campi_.leggi_testo());
+  R.testo = da_windows1252(in_testo(campi_.leggi_testo(), "the station's name"));
 }
 
 // The stop cell is the one before the cell that starts at the station's end

@@ -1,6 +1,6 @@
 #include "platform/disk_file_system.h"
 
-#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,11 +11,10 @@
 #include <system_error>
 #include <utility>
 
-#ifdef _WIN32
-#include <io.h>
-#include <sys/stat.h>
-#include <windows.h>
+#include "platform/directory_lock.h"
+#include "platform/disk_replacement.h"
 
+#ifdef _WIN32
 #include "platform/win32_text.h"
 #else
 #include <unistd.h>
@@ -37,91 +36,13 @@ std::filesystem::path come_path(const std::string& percorso) {
   return fs::path(std::u8string(percorso.begin(), percorso.end()));
 }
 
-// Paths are UTF-8; Windows opens and renames files by their UTF-16 names,
-// every blank kept. These few calls are all that differ between the systems.
+// Paths are UTF-8; Windows opens files by their UTF-16 names, every blank
+// kept.
 std::FILE* apri_lettura(const std::string& percorso) {
 #ifdef _WIN32
   return _wfopen(in_utf16(percorso).c_str(), L"rb");
 #else
   return std::fopen(percorso.c_str(), "rb");
-#endif
-}
-
-// Creates the file; fails with EEXIST when any entry of that name exists,
-// which it neither opens nor follows.
-int crea_esclusivo(const std::string& percorso) {
-#ifdef _WIN32
-  return _wopen(in_utf16(percorso).c_str(),
-                _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
-#else
-  return ::open(percorso.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-#endif
-}
-
-bool scrivi_tutto(int fd, std::string_view contenuto) {
-  while (!contenuto.empty()) {
-#ifdef _WIN32
-    const int parte =
-        contenuto.size() > (1u << 30) ? (1 << 30) : static_cast<int>(contenuto.size());
-    const auto scritti = _write(fd, contenuto.data(), static_cast<unsigned>(parte));
-#else
-    const ssize_t scritti = ::write(fd, contenuto.data(), contenuto.size());
-#endif
-    if (scritti < 0 && errno == EINTR) continue;
-    if (scritti <= 0) {
-      if (scritti == 0) errno = ENOSPC;
-      return false;
-    }
-    contenuto.remove_prefix(static_cast<size_t>(scritti));
-  }
-  return true;
-}
-
-bool sincronizza(int fd) {
-#ifdef _WIN32
-  return _commit(fd) == 0;
-#else
-  return ::fsync(fd) == 0;
-#endif
-}
-
-bool chiudi(int fd) {
-#ifdef _WIN32
-  return _close(fd) == 0;
-#else
-  return ::close(fd) == 0;
-#endif
-}
-
-// A new file beside the target under a name no entry has yet: never a
-// temporary left by a crashed run, a file of the user's, a link, or the
-// temporary of another run writing the same target at the same time.
-int crea_temporaneo(const std::string& percorso, const std::function<uint32_t()>& caso,
-                    std::string* temporaneo) {
-  for (int tentativo = 0; tentativo < 100; ++tentativo) {
-    char suffisso[16];
-    std::snprintf(suffisso, sizeof suffisso, ".%08x.tmp", static_cast<unsigned>(caso()));
-    *temporaneo = percorso + suffisso;
-    const int fd = crea_esclusivo(*temporaneo);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
-// Puts `temporaneo` in the place of `percorso` in one step; an earlier file
-// of that name is replaced.
-bool rinomina_sopra(const std::string& temporaneo, const std::string& percorso,
-                    std::string* ragione) {
-#ifdef _WIN32
-  if (MoveFileExW(in_utf16(temporaneo).c_str(), in_utf16(percorso).c_str(),
-                  MOVEFILE_REPLACE_EXISTING))
-    return true;
-  *ragione = messaggio_sistema(GetLastError());
-  return false;
-#else
-  if (std::rename(temporaneo.c_str(), percorso.c_str()) == 0) return true;
-  *ragione = ragione_errno(errno);
-  return false;
 #endif
 }
 
@@ -169,43 +90,9 @@ bool disk_file_system::leggi(const std::string& percorso, std::string* contenuto
   return true;
 }
 
-bool disk_file_system::sostituisci(const std::string& percorso, std::string_view contenuto,
-                                   std::string* err) {
-  // Renaming over a directory or a device would not write the file asked for.
-  std::error_code stato;
-  fs::file_status tipo = fs::status(come_path(percorso), stato);
-  if (fs::is_directory(tipo)) {
-    *err = motivo(percorso, "is a directory");
-    return false;
-  }
-  if (fs::exists(tipo) && !fs::is_regular_file(tipo)) {
-    *err = motivo(percorso, "is not a regular file");
-    return false;
-  }
-  std::string temporaneo;
-  const int fd = crea_temporaneo(percorso, caso_, &temporaneo);
-  if (fd < 0) {
-    *err = motivo(percorso, ragione_errno(errno));
-    return false;
-  }
-  // The data reach the disk before the name does: after a power cut the
-  // target is the old file or the new one, never an empty one.
-  bool ok = scrivi_tutto(fd, contenuto) && sincronizza(fd);
-  int e = errno;
-  if (!chiudi(fd) && ok) {
-    ok = false;
-    e = errno;
-  }
-  std::string ragione;
-  if (ok && !rinomina_sopra(temporaneo, percorso, &ragione)) {
-    ok = false;
-    *err = motivo(percorso, ragione);
-  } else if (!ok) {
-    *err = motivo(percorso, ragione_errno(e));
-  }
-  std::error_code ec;
-  if (!ok) fs::remove(come_path(temporaneo), ec);
-  return ok;
+bool disk_file_system::sostituisci_insieme(std::span<const sostituzione> insieme,
+                                           std::string* err) {
+  return sostituisci_su_disco(insieme, caso_, err);
 }
 
 bool disk_file_system::stesso_file(const std::string& a, const std::string& b) {
@@ -221,6 +108,22 @@ bool disk_file_system::elimina(const std::string& percorso, std::string* err) {
     return false;
   }
   return true;
+}
+
+std::unique_ptr<blocco_directory> disk_file_system::blocca(const std::string& directory,
+                                                          std::string* err) {
+  return blocca_su_disco(directory, err);
+}
+
+bool disk_file_system::e_uscita_standard(const std::string& percorso) {
+#ifdef _WIN32
+  (void)percorso;
+  return false;
+#else
+  struct stat uscita, file;
+  return ::fstat(STDOUT_FILENO, &uscita) == 0 && ::stat(percorso.c_str(), &file) == 0 &&
+         uscita.st_dev == file.st_dev && uscita.st_ino == file.st_ino;
+#endif
 }
 
 }  // namespace compila

@@ -7,11 +7,12 @@
 
 namespace compila {
 
-// The real disk. A replacement writes the new content to a temporary file of
-// its own in the same directory ("<target>.<8 hex digits>.tmp"), flushes it to
-// the disk and renames it over the target, so the target is either the old
-// file or the whole new one, never a short one; a failed replacement removes
-// its temporary.
+// The real disk. A replacement writes each new content to a temporary file of
+// its own in the same directory ("<target>.<8 hex digits>.tmp", the target's
+// name cut where it is long), flushes them all to the disk and renames them
+// over their targets, so that a target is either the old file or the whole
+// new one, never a short one; a failed replacement removes its temporaries
+// (disk_replacement.h). The lock is directory_lock.h's.
 class disk_file_system : public file_system {
  public:
   // The number in a temporary's name comes from `caso`, by default the
@@ -21,10 +22,12 @@ class disk_file_system : public file_system {
   bool esiste(const std::string& percorso) override;
   bool e_directory(const std::string& percorso) override;
   bool leggi(const std::string& percorso, std::string* contenuto, std::string* err) override;
-  bool sostituisci(const std::string& percorso, std::string_view contenuto,
-                   std::string* err) override;
+  bool sostituisci_insieme(std::span<const sostituzione> insieme, std::string* err) override;
   bool stesso_file(const std::string& a, const std::string& b) override;
   bool elimina(const std::string& percorso, std::string* err) override;
+  std::unique_ptr<blocco_directory> blocca(const std::string& directory,
+                                           std::string* err) override;
+  bool e_uscita_standard(const std::string& percorso) override;
 
  private:
   std::function<uint32_t()> caso_;

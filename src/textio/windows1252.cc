@@ -14,12 +14,19 @@ constexpr std::array<char32_t, 32> punti_alti = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// The five bytes the code page leaves undefined come back from the C1
+// controls of the same number, so that every byte read survives.
 char byte_per(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  if (cp <= 0x9F && punti_alti[cp - 0x80] == 0) return static_cast<char>(cp);
   for (size_t i = 0; i < punti_alti.size(); ++i)
     if (punti_alti[i] == cp && cp != 0) return static_cast<char>(0x80 + i);
   return '?';
 }
+
+// The smallest code point each length of sequence may carry: a longer
+// spelling of a smaller one (an overlong sequence) is broken UTF-8.
+constexpr char32_t minimo_per_seguito[] = {0, 0x80, 0x800, 0x10000};
 
 void aggiungi_utf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -81,6 +88,7 @@ void aggiungi_windows1252(std::string& out, std::string_view utf8) {
       }
       cp = (cp << 6) | (static_cast<uint8_t>(utf8[i + j]) & 0x3F);
     }
+    if (cp < minimo_per_seguito[seguito]) valido = false;
     out += valido ? byte_per(cp) : '?';
     i += j;
   }

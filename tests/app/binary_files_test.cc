@@ -48,14 +48,13 @@ TEST(BinaryFiles, NoProfileFileWhenJIsZeroOrTheDrawingIsMissing) {
   EXPECT_TRUE(fs.esiste(percorsi_prova.celle));
 }
 
-TEST(BinaryFiles, StopsAtTheFirstFailedWrite) {
+TEST(BinaryFiles, AFailedWriteWritesNoneOfTheThree) {
   memory_file_system fs;
   fs.fallisce_scrittura.insert(percorsi_prova.tabella);
   std::string err;
   EXPECT_FALSE(scrivi_file_binari(fs, compilato(), percorsi_prova, &err));
   EXPECT_EQ(err, "d/L_T.sim: No space left on device");
-  EXPECT_TRUE(fs.esiste(percorsi_prova.profilo_linea));
-  EXPECT_FALSE(fs.esiste(percorsi_prova.celle));
+  EXPECT_TRUE(fs.file.empty());
 }
 
 TEST(BinaryFiles, TextTooLongFailsNamingTheFile) {

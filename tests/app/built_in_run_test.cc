@@ -48,6 +48,7 @@ struct run_completo : ::testing::Test {
 TEST_F(run_completo, LeavesTheDocumentsAndTheBinaryFilesOnly) {
   EXPECT_EQ(esito, esito_ok) << diagnostica.str();
   EXPECT_EQ(diagnostica.str(), "");
+  EXPECT_EQ(fs.bloccate, std::vector<std::string>{"/prog"}) << "runs into /prog take turns";
   std::vector<std::string> nomi;
   for (const auto& [percorso, contenuto] : fs.file) nomi.push_back(percorso);
   const std::string prog = "/prog" + std::string(1, separatore);

@@ -55,6 +55,7 @@ TEST(CompileMode, WritesTheThreeFilesUnderTheNamesOfTheSourcesAndKeepsTheSources
   EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.sim")), 1u);
   EXPECT_EQ(b.fs.file.count(in_out("Roma_IC 7.dat")), 1u);
   for (const auto& [percorso, contenuto] : sorgenti) EXPECT_EQ(b.fs.file[percorso], contenuto);
+  EXPECT_EQ(b.fs.bloccate, std::vector<std::string>{"/out"}) << "runs into /out take turns";
 }
 
 TEST(CompileMode, WithoutADirectoryTheFilesGoToTheCurrentOne) {
@@ -122,14 +123,15 @@ TEST(CompileMode, ASourceThatVanishesAfterTheCheckIsCompiledAsRead) {
   }
 }
 
-TEST(CompileMode, AFailedWriteGivesStatusFourAndListsOnlyWhatWasWritten) {
+TEST(CompileMode, AFailedWriteGivesStatusFourAndWritesNoneOfTheFiles) {
   banco b;
   b.o.json = true;
   b.fs.fallisce_scrittura.insert(in_out("Roma_IC 7.sim"));
   EXPECT_EQ(b.compila(), esito_errore_file);
   EXPECT_EQ(b.err.str(), "compila_scenario: cannot write " + in_out("Roma_IC 7.sim") +
                              ": No space left on device\n");
-  EXPECT_EQ(nlohmann::json::parse(b.out.str())["written"], nlohmann::json({in_out("Roma_linea.dat")}));
+  EXPECT_EQ(b.out.str(), "") << "the program prints the error's JSON";
+  EXPECT_FALSE(b.fs.esiste(in_out("Roma_linea.dat")));
 }
 
 TEST(CompileMode, ALineDescriptionWithoutRouteLengthWritesNoFile) {

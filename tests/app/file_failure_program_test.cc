@@ -103,23 +103,6 @@ std::vector<caso> casi() {
   };
 }
 
-std::string leggi(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-// Every entry under the directory with its bytes ("<dir>" for a directory).
-std::map<std::string, std::string> istantanea(const std::string& radice) {
-  std::map<std::string, std::string> voci;
-  for (const auto& e : fs::recursive_directory_iterator(radice)) {
-    const std::string nome = fs::relative(e.path(), radice).string();
-    voci[nome] = e.is_directory() ? "<dir>" : leggi(e.path());
-  }
-  return voci;
-}
-
 // Writes a file until the device refuses one more byte.
 void riempi(const std::string& file) {
   const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
@@ -172,11 +155,11 @@ TEST_P(FileFailureProgram, StatusFourOneMessageAndNothingChanged) {
       if (!disco->sola_lettura()) GTEST_SKIP() << "cannot remount a tmpfs read-only here";
       break;
   }
-  const auto prima = istantanea(p.dir.path());
+  const auto prima = p.dir.istantanea();
 
   EXPECT_EQ(p.esegui(k.cmd), 4);
   EXPECT_EQ(p.err, k.errori);
-  const auto dopo = istantanea(p.dir.path());
+  const auto dopo = p.dir.istantanea();
   for (const auto& [nome, contenuto] : prima) {
     auto it = dopo.find(nome);
     EXPECT_TRUE(it != dopo.end() && it->second == contenuto) << nome << " changed";

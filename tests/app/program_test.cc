@@ -62,7 +62,7 @@ TEST(Program, SecondRunLeavesByteIdenticalFiles) {
   EXPECT_EQ(p.err, "Attendere\n");
 }
 
-TEST(Program, DirectoryInTheWayGivesStatusFourAndKeepsEarlierFiles) {
+TEST(Program, DirectoryInTheWayGivesStatusFourAndWritesNoTextFile) {
   programma p;
   fs::create_directory(p.dir.percorso("Verona _Firenze  _ EC 85_rallentamenti.txt"));
   EXPECT_EQ(p.esegui(), 4);
@@ -70,8 +70,8 @@ TEST(Program, DirectoryInTheWayGivesStatusFourAndKeepsEarlierFiles) {
                             p.dir.percorso("Verona _Firenze  _ EC 85_rallentamenti.txt") +
                             ": is a directory (the files go beside the program: give "
                             "--output-dir DIR to write them elsewhere)\n");
-  EXPECT_TRUE(fs::exists(p.dir.percorso("Verona _Firenze  _ EC 85_note.txt")));
-  EXPECT_FALSE(fs::exists(p.dir.percorso("Verona _Firenze  _ EC 85_scheda_treno.txt")));
+  EXPECT_EQ(p.dir.voci(), (std::vector<std::string>{"Verona _Firenze  _ EC 85_rallentamenti.txt",
+                                                     "compila_scenario"}));
 }
 
 // A display whose server accepts the connection and never answers (a socket

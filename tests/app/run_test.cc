@@ -34,9 +34,9 @@ class recording_interface : public user_interface {
 class recording_file_system : public memory_file_system {
  public:
   explicit recording_file_system(registro& r) : r_(r) {}
-  bool sostituisci(const std::string& p, std::string_view c, std::string* err) override {
-    r_.eventi.push_back("scrive " + p);
-    return memory_file_system::sostituisci(p, c, err);
+  bool sostituisci_insieme(std::span<const sostituzione> insieme, std::string* err) override {
+    for (const sostituzione& s : insieme) r_.eventi.push_back("scrive " + s.percorso);
+    return memory_file_system::sostituisci_insieme(insieme, err);
   }
 
  private:
@@ -85,10 +85,16 @@ class editing_file_system : public memory_file_system {
  public:
   editing_file_system(std::string file, std::string da, std::string a)
       : file_(std::move(file)), da_(std::move(da)), a_(std::move(a)) {}
-  bool sostituisci(const std::string& p, std::string_view c, std::string* err) override {
-    std::string testo(c);
-    if (p == file_) testo.replace(testo.find(da_), da_.size(), a_);
-    return memory_file_system::sostituisci(p, testo, err);
+  bool sostituisci_insieme(std::span<const sostituzione> insieme, std::string* err) override {
+    std::vector<sostituzione> modificato(insieme.begin(), insieme.end());
+    std::string testo;
+    for (sostituzione& s : modificato) {
+      if (s.percorso != file_) continue;
+      for (std::string_view pezzo : s.pezzi) testo += pezzo;
+      testo.replace(testo.find(da_), da_.size(), a_);
+      s.pezzi = {testo};
+    }
+    return memory_file_system::sostituisci_insieme(modificato, err);
   }
 
  private:

@@ -16,9 +16,11 @@ TEST(SourceNames, OtherFileNamesGiveTheirStem) {
   EXPECT_EQ(nome_linea_da_file("_linea.txt"), "_linea");
   EXPECT_EQ(nome_linea_da_file("Roma_linea.TXT"), "Roma_linea");
   EXPECT_EQ(nome_linea_da_file("roma"), "roma");
-  // The train's file must start with the line name to be read by the rule.
-  EXPECT_EQ(nome_treno_da_file("Roma_IC 1-.txt", "Napoli"), "Roma_IC 1-");
-  EXPECT_EQ(nome_treno_da_file("Roma_-.txt", "Roma"), "Roma_-");
+  // The train's file must start with the line name to be read by the rule;
+  // the "-" of "-.txt" is never part of the name.
+  EXPECT_EQ(nome_treno_da_file("Roma_IC 1-.txt", "Napoli"), "Roma_IC 1");
+  EXPECT_EQ(nome_treno_da_file("Roma_-.txt", "Roma"), "Roma_");
+  EXPECT_EQ(nome_treno_da_file("-.txt", "Roma"), "-");
   EXPECT_EQ(nome_treno_da_file("Roma_IC 1.txt", "Roma"), "Roma_IC 1");
   EXPECT_EQ(nome_treno_da_file("x/Roma_IC 1-.txt", "Roma"), "IC 1");
 }

@@ -3,12 +3,43 @@
 #include <gtest/gtest.h>
 
 #include "compile_fixture.h"
+#include "compiler/memorizza_percorso.h"
+#include "output/cell_file.h"
+#include "output/table_file.h"
+#include "sources/line_description.h"
+#include "sources/train_description.h"
+#include "textio/text_writer.h"
 
 using namespace compila;
 
 namespace {
 
 using B = banco_linea;
+
+// One object compiled again keeps nothing of the compile before but its
+// names: a missing line is anomaly 101 with no cells, not the first
+// compile's cells stamped over again.
+TEST(MemorizzaPercorso, EveryCompileStartsAfresh) {
+  const std::string linea = testo_windows1252(righe_descrizione_linea());
+  const std::string treno = testo_windows1252(righe_descrizione_treno());
+  compilazione c, nuova;
+  c.nome_linea = nuova.nome_linea = "L";
+  c.nome_treno = nuova.nome_treno = "T";
+  memorizza_percorso(c, 1, {linea, treno});
+  const esito_compilazione esito = memorizza_percorso(c, 1, {std::nullopt, treno});
+  EXPECT_EQ(esito.errore_fatale, 0);
+  EXPECT_FALSE(esito.celle_create);
+  EXPECT_FALSE(c.con_disegno());
+  EXPECT_EQ(c.stato.codice_errore, 101);
+  EXPECT_EQ(c.stato.anomalie.size(), 1u);
+  EXPECT_EQ(c.tabella[85].testo, "L");
+
+  memorizza_percorso(c, 1, {linea, treno});
+  memorizza_percorso(nuova, 1, {linea, treno});
+  EXPECT_TRUE(codifica_tabella(c.tabella) == codifica_tabella(nuova.tabella));
+  EXPECT_TRUE(codifica_celle(c.celle) == codifica_celle(nuova.celle));
+  EXPECT_EQ(c.stato.anomalie.size(), nuova.stato.anomalie.size());
+}
 
 TEST(MemorizzaDati, NamesGoIntoRecords85And86EvenWhenNothingIsRead) {
   banco_linea b;
