@@ -1,6 +1,7 @@
 // Speed of the compiler in memory, no disk: the built-in scenario read and
 // compiled, the signal completion alone, the encoding of the three files,
-// and a synthetic 1000000 m route carrying the built-in features repeated.
+// the scenario page that watch serves after each compile, and a synthetic
+// 1000000 m route carrying the built-in features repeated.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "compiler/memorizza_dati.h"
 #include "compiler/memorizza_percorso.h"
 #include "compiler/signal_completion.h"
+#include "inspect/scenario_page.h"
 #include "output/cell_file.h"
 #include "output/table_file.h"
 #include "peak_memory.h"
@@ -136,6 +138,16 @@ void BM_EncodeThreeFiles(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(codifica_tutto(c));
 }
 BENCHMARK(BM_EncodeThreeFiles)->Unit(benchmark::kMillisecond);
+
+// With the compile and the writing of the files, what a save costs watch
+// before the page goes out; a save must reach the open page within 300 ms.
+void BM_ScenarioPage(benchmark::State& state) {
+  const compilazione c = scenario(righe_descrizione_linea(), righe_descrizione_treno()).compila();
+  resoconto_compilazione r;
+  r.ora = "12:00:00";
+  for (auto _ : state) benchmark::DoNotOptimize(pagina_scenario(&c, &r).size());
+}
+BENCHMARK(BM_ScenarioPage)->Unit(benchmark::kMillisecond);
 
 void BM_CompileMillionMetres(benchmark::State& state) {
   scenario s(ripeti(righe_descrizione_linea(), copie_linea, numeri_linea),

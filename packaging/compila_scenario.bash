@@ -10,22 +10,23 @@ _compila_scenario() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     case $word in
-      export-sources|compile|inspect) command=$word; break ;;
+      export-sources|compile|inspect|watch) command=$word; break ;;
     esac
   done
 
   case $prev in
     --output-dir) compopt -o dirnames 2>/dev/null; COMPREPLY=($(compgen -d -- "$cur")); return ;;
-    --csv|--svg) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$cur")); return ;;
-    --line-name|--train-name) return ;;
+    --csv|--svg|--html) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$cur")); return ;;
+    --line-name|--train-name|--port) return ;;
   esac
 
   local options
   case $command in
-    "") options="--help --help-all --version --output-dir export-sources compile inspect" ;;
+    "") options="--help --help-all --version --output-dir export-sources compile inspect watch" ;;
     export-sources) options="--help --help-all --output-dir" ;;
-    compile) options="--help --help-all --line-name --train-name --output-dir --no-profile --json" ;;
-    inspect) options="--help --help-all --line-name --train-name --json --csv --svg" ;;
+    compile) options="--help --help-all --line-name --train-name --output-dir --no-profile --json --html" ;;
+    inspect) options="--help --help-all --line-name --train-name --json --csv --svg --html" ;;
+    watch) options="--help --help-all --line-name --train-name --output-dir --port --no-profile" ;;
   esac
 
   if [[ $cur == -* || $command == "" || $command == export-sources ]]; then

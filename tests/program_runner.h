@@ -1,8 +1,14 @@
 #pragma once
 
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <functional>
+#include <thread>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -29,24 +35,87 @@ inline std::string tra_apici(const std::string& testo) {
   return r + "'";
 }
 
-inline corsa_programma esegui_reale(const std::string& programma, const std::string& directory,
-                                    const std::vector<std::string>& argomenti,
-                                    const std::vector<std::string>& ambiente = {}) {
-  scratch_dir flussi;
-  std::string riga = "cd " + tra_apici(directory) + " && env -i PATH=/usr/bin:/bin";
+// The shell's command line that runs the program so, with the variables
+// given ("NAME=value") passed on too.
+inline std::string riga_programma(const std::string& programma, const std::string& directory,
+                                  const std::vector<std::string>& argomenti,
+                                  const scratch_dir& flussi,
+                                  const std::vector<std::string>& ambiente = {}) {
+  std::string riga = "cd " + tra_apici(directory) + " && exec env -i PATH=/usr/bin:/bin";
   for (const char* variabile : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
     if (const char* valore = std::getenv(variabile))
       riga += " " + tra_apici(std::string(variabile) + "=" + valore);
   for (const std::string& v : ambiente) riga += " " + tra_apici(v);
   riga += " " + tra_apici(programma);
   for (const std::string& a : argomenti) riga += " " + tra_apici(a);
-  riga += " >" + tra_apici(flussi.percorso("out")) + " 2>" + tra_apici(flussi.percorso("err"));
-  const int stato = std::system(riga.c_str());
-  const auto leggi = [&](const char* nome) {
-    std::ifstream in(flussi.percorso(nome), std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  };
-  return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, leggi("out"), leggi("err")};
+  return riga + " >" + tra_apici(flussi.percorso("out")) + " 2>" +
+         tra_apici(flussi.percorso("err"));
 }
+
+inline std::string leggi_flusso(const scratch_dir& flussi, const char* nome) {
+  std::ifstream in(flussi.percorso(nome), std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+inline corsa_programma esegui_reale(const std::string& programma, const std::string& directory,
+                                    const std::vector<std::string>& argomenti,
+                                    const std::vector<std::string>& ambiente = {}) {
+  scratch_dir flussi;
+  const int stato =
+      std::system(riga_programma(programma, directory, argomenti, flussi, ambiente).c_str());
+  return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, leggi_flusso(flussi, "out"),
+          leggi_flusso(flussi, "err")};
+}
+
+// The real program run the same way, left running while the test goes on:
+// what it has written so far can be read, and it can be sent a signal. Killed
+// at the end of the test if it is still running.
+class programma_in_corso {
+ public:
+  programma_in_corso(const std::string& programma, const std::string& directory,
+                     const std::vector<std::string>& argomenti) {
+    const std::string riga = riga_programma(programma, directory, argomenti, flussi_);
+    const char* argv[] = {"/bin/sh", "-c", riga.c_str(), nullptr};
+    if (posix_spawn(&pid_, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv),
+                    environ) != 0)
+      pid_ = -1;
+  }
+  ~programma_in_corso() {
+    if (pid_ > 0 && !finito_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  programma_in_corso(const programma_in_corso&) = delete;
+  programma_in_corso& operator=(const programma_in_corso&) = delete;
+
+  std::string out() const { return leggi_flusso(flussi_, "out"); }
+  std::string err() const { return leggi_flusso(flussi_, "err"); }
+  void segnala(int segnale) const { kill(pid_, segnale); }
+
+  // Asks `condizione` again every 10 ms until it holds; false at the limit.
+  static bool attendi(const std::function<bool()>& condizione, std::chrono::milliseconds limite) {
+    const auto fine = std::chrono::steady_clock::now() + limite;
+    while (!condizione()) {
+      if (std::chrono::steady_clock::now() > fine) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+  }
+
+  // The exit status once it has ended within the limit; -1 otherwise, or
+  // when a signal ended it.
+  int stato_finale(std::chrono::milliseconds limite) {
+    int stato = 0;
+    if (!attendi([&] { return waitpid(pid_, &stato, WNOHANG) == pid_; }, limite)) return -1;
+    finito_ = true;
+    return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+  }
+
+ private:
+  scratch_dir flussi_;
+  pid_t pid_ = -1;
+  bool finito_ = false;
+};

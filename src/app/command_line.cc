@@ -32,8 +32,15 @@ constexpr const char* esiti =
 constexpr const char* esiti_ispezione =
     "Exit status:\n"
     "  0  success\n"
-    "  2  usage error, or --csv or --svg naming one of the files inspected\n"
+    "  2  usage error, or --csv, --svg or --html naming one of the files inspected\n"
     "  4  a file missing, unreadable or not of its kind, or an output not written\n";
+
+constexpr const char* esiti_osservazione =
+    "Exit status:\n"
+    "  0  ended with Ctrl-C\n"
+    "  2  usage error, or an output that would replace a source\n"
+    "  4  the output directory does not exist\n"
+    "  5  the page cannot be served (the port is taken)\n";
 
 class errore_uso : public std::runtime_error {
  public:
@@ -64,8 +71,10 @@ struct riga_comando {
   CLI::App* esporta = nullptr;
   CLI::App* compila = nullptr;
   CLI::App* ispeziona = nullptr;
-  std::optional<std::string> directory_esporta, directory_compila;
-  std::optional<std::string> linea_ispezione, treno_ispezione, csv, svg;
+  CLI::App* osserva = nullptr;
+  std::optional<std::string> directory_esporta, directory_compila, directory_osserva;
+  std::optional<std::string> linea_ispezione, treno_ispezione, csv, svg, html_ispezione,
+      html_compilazione;
 };
 
 void definisci_programma(riga_comando& r, opzioni_programma& o) {
@@ -86,30 +95,57 @@ void definisci_esporta(riga_comando& r) {
                      "Write them into DIR (default: the current directory)");
 }
 
+// The options that name an author's sources and what is compiled from them,
+// shared by compile and watch.
+void aggiungi_sorgenti(CLI::App& c, opzioni_compilazione& oc) {
+  c.add_option("LINE", oc.descrizione_linea, "The line description file")
+      ->required()
+      ->type_name("FILE");
+  c.add_option("TRAIN", oc.descrizione_treno, "The train description file")
+      ->required()
+      ->type_name("FILE");
+  c.add_option("--line-name", oc.nome_linea,
+               "Line name for the file names (default: from LINE's name, \"X_linea.txt\" "
+               "giving X, else its stem)")
+      ->type_name("NAME");
+  c.add_option("--train-name", oc.nome_treno,
+               "Train name for the file names (default: from TRAIN's name, \"X_Y-.txt\" "
+               "giving Y, else its stem without the \"-\" of \"-.txt\")")
+      ->type_name("NAME");
+}
+
 void definisci_compila(riga_comando& r, opzioni_compilazione& oc) {
   CLI::App* c = r.compila = r.app.add_subcommand(
       "compile", "Compile LINE and TRAIN into the binary files; the sources are left untouched");
-  c->add_option("LINE", oc.descrizione_linea, "The line description file")
-      ->required()
-      ->type_name("FILE");
-  c->add_option("TRAIN", oc.descrizione_treno, "The train description file")
-      ->required()
-      ->type_name("FILE");
-  c->add_option("--line-name", oc.nome_linea,
-                "Line name for the file names (default: from LINE's name, \"X_linea.txt\" "
-                "giving X, else its stem)")
-      ->type_name("NAME");
-  c->add_option("--train-name", oc.nome_treno,
-                "Train name for the file names (default: from TRAIN's name, \"X_Y-.txt\" "
-                "giving Y, else its stem without the \"-\" of \"-.txt\")")
-      ->type_name("NAME");
+  aggiungi_sorgenti(*c, oc);
   aggiungi_directory(*c, r.directory_compila,
                      "Write the binary files into DIR (default: the current directory)");
   c->add_flag("--no-profile", oc.senza_profilo,
               "Build no line drawing and write no line profile file (an existing one is left "
               "untouched)");
   c->add_flag("--json", oc.json, "Print the result as one JSON object on the standard output");
+  c->add_option("--html", r.html_compilazione,
+                "Write the scenario's page, with the compile's anomalies, to FILE")
+      ->type_name("FILE");
   c->footer(esiti);
+}
+
+void definisci_osserva(riga_comando& r, opzioni_compilazione& oc, opzioni_watch& ow) {
+  CLI::App* w = r.osserva = r.app.add_subcommand(
+      "watch",
+      "Compile LINE and TRAIN as compile does, serve their page on this machine, and compile "
+      "again whenever either is saved; the open page follows. Ctrl-C ends it");
+  aggiungi_sorgenti(*w, oc);
+  aggiungi_directory(*w, r.directory_osserva,
+                     "Write the binary files into DIR (default: the current directory)");
+  w->add_option("--port", ow.porta,
+                "Serve the page on http://127.0.0.1:N/ (default, or 0: a free port, printed)")
+      ->type_name("N")
+      ->check(CLI::Range(0, 65535));
+  w->add_flag("--no-profile", oc.senza_profilo,
+              "Build no line drawing and write no line profile file (an existing one is left "
+              "untouched)");
+  w->footer(esiti_osservazione);
 }
 
 void definisci_ispeziona(riga_comando& r, opzioni_inspect& oi) {
@@ -130,6 +166,10 @@ void definisci_ispeziona(riga_comando& r, opzioni_inspect& oi) {
   i->add_option("--svg", r.svg,
                  "Draw the line's plan and profile into FILE (\"-\": the standard output)")
       ->type_name("FILE");
+  i->add_option("--html", r.html_ispezione,
+                "Write the scenario's page (plan with pan and zoom, profile, tables) to FILE "
+                "(\"-\": the standard output)")
+      ->type_name("FILE");
   i->footer(esiti_ispezione);
 }
 
@@ -143,19 +183,33 @@ void controlla_ispeziona(const riga_comando& r, opzioni_programma& o) {
   controlla_nome(r.treno_ispezione, "--train-name");
   if (r.csv && r.csv->empty()) throw errore_uso("--csv needs a file name");
   if (r.svg && r.svg->empty()) throw errore_uso("--svg needs a file name");
+  if (r.html_ispezione && r.html_ispezione->empty()) throw errore_uso("--html needs a file name");
   oi.nome_linea = r.linea_ispezione.value_or(oi.nome_linea);
   oi.nome_treno = r.treno_ispezione.value_or(oi.nome_treno);
   oi.csv = r.csv.value_or("");
   oi.svg = r.svg.value_or("");
+  oi.html = r.html_ispezione.value_or("");
 }
 
 // The command given decides the mode; each option is checked once parsed.
 // Throws errore_uso for the first one that is not acceptable.
 void scegli_modo(const riga_comando& r, opzioni_programma& o) {
-  if (r.esporta->parsed() || r.compila->parsed()) {
+  if (r.esporta->parsed() || r.compila->parsed() || r.osserva->parsed()) {
     if (o.directory_uscita) throw errore_uso("--output-dir goes after the command it applies to");
-    o.directory_uscita = r.esporta->parsed() ? r.directory_esporta : r.directory_compila;
-    o.modo = r.esporta->parsed() ? modo_programma::esporta_sorgenti : modo_programma::compila;
+    if (r.esporta->parsed()) {
+      o.directory_uscita = r.directory_esporta;
+      o.modo = modo_programma::esporta_sorgenti;
+    } else if (r.compila->parsed()) {
+      o.directory_uscita = r.directory_compila;
+      o.modo = modo_programma::compila;
+    } else {
+      o.directory_uscita = r.directory_osserva;
+      o.modo = modo_programma::osserva;
+    }
+  }
+  if (r.html_compilazione) {
+    if (r.html_compilazione->empty()) throw errore_uso("--html needs a file name");
+    o.compilazione.html = *r.html_compilazione;
   }
   if (r.ispeziona->parsed()) controlla_ispeziona(r, o);
   controlla_directory(o.directory_uscita);
@@ -173,6 +227,7 @@ opzioni_programma analizza_riga_comando(int argc, const char* const argv[], std:
   definisci_esporta(r);
   definisci_compila(r, o.compilazione);
   definisci_ispeziona(r, o.ispezione);
+  definisci_osserva(r, o.compilazione, o.osservazione);
   try {
     r.app.parse(argc, argv);
     scegli_modo(r, o);

@@ -15,6 +15,7 @@ enum class modo_programma {
   esporta_sorgenti,      // export-sources
   compila,               // compile LINE TRAIN
   ispeziona,             // inspect [DIR]
+  osserva,               // watch LINE TRAIN
   esci,                  // --help, --version or a usage error: just exit
 };
 
@@ -25,6 +26,11 @@ struct opzioni_compilazione {
   std::optional<std::string> nome_treno;
   bool senza_profilo = false;  // --no-profile: no line drawing, no line profile file
   bool json = false;
+  std::string html;  // when not empty, the page goes to this file
+};
+
+struct opzioni_watch {
+  std::optional<int> porta;  // --port; none: a free one
 };
 
 struct opzioni_programma {
@@ -32,6 +38,7 @@ struct opzioni_programma {
   std::optional<std::string> directory_uscita;  // --output-dir
   opzioni_compilazione compilazione;
   opzioni_inspect ispezione;
+  opzioni_watch osservazione;  // with `compilazione` for the sources and their names
   int esito = 0;  // for modo_programma::esci: the exit status
 };
 

@@ -13,6 +13,7 @@
 #include "inspect/consistency.h"
 #include "inspect/json_summary.h"
 #include "inspect/line_svg.h"
+#include "inspect/scenario_page.h"
 #include "inspect/summary.h"
 #include "inspect/text_summary.h"
 #include "output/cell_file.h"
@@ -43,12 +44,13 @@ class ispezione {
       scrivi_riepilogo(s_, r, testo);
     const std::string csv = o_.csv.empty() ? std::string() : celle_csv(s_.celle);
     const std::string svg = o_.svg.empty() ? std::string() : disegno_svg(s_, r);
+    const std::string html = o_.html.empty() ? std::string() : pagina_scenario(&s_, nullptr);
 
     // The files first, as one set; the standard output carries nothing
     // unless they were written: the summary, then what goes there ("-").
     std::vector<sostituzione> file;
     std::vector<std::string_view> a_uscita;
-    for (const auto& [percorso, contenuto] : {std::pair{&o_.csv, &csv}, std::pair{&o_.svg, &svg}}) {
+    for (const auto& [percorso, contenuto] : {std::pair{&o_.csv, &csv}, std::pair{&o_.svg, &svg}, std::pair{&o_.html, &html}}) {
       if (percorso->empty()) continue;
       if (a_uscita_standard(*percorso))
         a_uscita.push_back(*contenuto);
@@ -92,10 +94,10 @@ class ispezione {
     return percorso == "-" || fs_.e_uscita_standard(percorso);
   }
 
-  // The CSV or the drawing written over one of the files being read would
-  // destroy what the simulator reads.
+  // The CSV, the drawing or the page written over one of the files being
+  // read would destroy what the simulator reads.
   bool uscita_su_ingresso() {
-    for (const std::string* uscita : {&o_.csv, &o_.svg}) {
+    for (const std::string* uscita : {&o_.csv, &o_.svg, &o_.html}) {
       if (uscita->empty() || *uscita == "-") continue;
       for (file_scenario f :
            {file_scenario::tabella, file_scenario::celle, file_scenario::profilo_linea}) {

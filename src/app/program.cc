@@ -9,6 +9,7 @@
 #include "app/export_mode.h"
 #include "app/inspect_mode.h"
 #include "app/run.h"
+#include "app/watch_mode.h"
 
 namespace compila {
 
@@ -39,6 +40,8 @@ int esegui_modo(const opzioni_programma& o, piattaforma& p) {
     case modo_programma::compila:
       return esegui_compila(o.compilazione, o.directory_uscita, p.fs, p.out, p.err);
     case modo_programma::ispeziona: return esegui_inspect(o.ispezione, p.fs, p.out, p.err);
+    case modo_programma::osserva:
+      return esegui_watch(o.compilazione, o.osservazione, o.directory_uscita, p.fs, p.out, p.err);
     case modo_programma::esci: return o.esito;
   }
   return o.esito;

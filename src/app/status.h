@@ -14,6 +14,7 @@ inline constexpr int esito_anomalia = 1;       // the compile recorded an anomal
 inline constexpr int esito_uso = 2;            // a command line the program does not understand
 inline constexpr int esito_errore_fatale = 3;  // the numbered message box was shown
 inline constexpr int esito_errore_file = 4;    // a file could not be read or written
+inline constexpr int esito_servizio = 5;       // watch could not serve the page on its port
 
 // Every message on the error stream begins with the program's name.
 inline constexpr const char* prefisso = "compila_scenario: ";

@@ -1,6 +1,6 @@
 #include "inspect/json_summary.h"
 
-#include <nlohmann/json.hpp>
+#include "inspect/summary_object.h"
 
 namespace compila {
 
@@ -71,7 +71,7 @@ json caratteristica_json(const caratteristica& c) {
 
 }  // namespace
 
-std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
+json oggetto_riepilogo(const scenario_compilato& s, const riepilogo& r) {
   json out = {{"route_length_m", r.lunghezza_percorso},
               {"cells", s.celle.size()},
               {"drawing_last_metre", s.profilo.ultimo_metro()},
@@ -96,9 +96,13 @@ std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
   json& caratteristiche = out["point_features"] = json::array();
   for (const caratteristica& c : r.caratteristiche)
     caratteristiche.push_back(caratteristica_json(c));
+  return out;
+}
+
+std::string riepilogo_json(const scenario_compilato& s, const riepilogo& r) {
   // Texts decoded from the files are valid UTF-8; replace rather than throw
   // should one ever not be.
-  return out.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+  return oggetto_riepilogo(s, r).dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace compila

@@ -1,7 +1,9 @@
 #include "inspect/svg_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <string_view>
 
 namespace compila {
 
@@ -33,6 +35,32 @@ const char* const stile_svg = R"(
   .station-tick { stroke: #1f4e9c; stroke-width: 1.5; }
   .signal-tick { stroke: #d62728; stroke-width: 1.2; }
 )";
+
+std::string stile_svg_entro(const std::string& radice) {
+  std::string out;
+  std::string_view resto = stile_svg;
+  while (!resto.empty()) {
+    const size_t fine_riga = std::min(resto.find('\n'), resto.size());
+    std::string_view riga = resto.substr(0, fine_riga);
+    resto.remove_prefix(std::min(fine_riga + 1, resto.size()));
+    const size_t graffa = riga.find('{');
+    if (graffa == std::string_view::npos) continue;
+    std::string_view selettori = riga.substr(0, graffa);
+    std::string scritti;
+    while (!selettori.empty()) {
+      const size_t virgola = std::min(selettori.find(','), selettori.size());
+      std::string_view sel = selettori.substr(0, virgola);
+      selettori.remove_prefix(std::min(virgola + 1, selettori.size()));
+      while (!sel.empty() && sel.front() == ' ') sel.remove_prefix(1);
+      while (!sel.empty() && sel.back() == ' ') sel.remove_suffix(1);
+      if (sel.empty()) continue;
+      if (!scritti.empty()) scritti += ", ";
+      scritti += radice + " " + std::string(sel);
+    }
+    out += "\n  " + scritti + " " + std::string(riga.substr(graffa));
+  }
+  return out + "\n";
+}
 
 double passo_gradevole(double ampiezza, double quanti) {
   if (!(ampiezza > 0)) return 1;

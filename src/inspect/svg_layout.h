@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace compila {
 
 // The page of the line drawing, in pixels: the plan above, the profile
@@ -13,6 +15,10 @@ inline constexpr double profilo_alto = 980, profilo_altezza = 420;
 
 // The classes of the page's marks and texts, and their looks.
 extern const char* const stile_svg;
+
+// The same rules, each selector within the element `radice` names, for a
+// drawing that sits inside a page with styles of its own.
+std::string stile_svg_entro(const std::string& radice);
 
 // A step of 1, 2 or 5 times a power of ten giving about `quanti` intervals.
 double passo_gradevole(double ampiezza, double quanti);

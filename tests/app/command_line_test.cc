@@ -44,7 +44,7 @@ TEST(CommandLine, OutputDirBelongsToTheCommandItFollows) {
 
 TEST(CommandLine, CompileTakesBothFilesAndEveryOption) {
   analisi a = analizza({"compile", "l.txt", "t.txt", "--line-name", " A ", "--train-name", "B",
-                        "--output-dir", "out", "--no-profile", "--json"});
+                        "--output-dir", "out", "--no-profile", "--json", "--html", "p.html"});
   ASSERT_EQ(a.o.modo, modo_programma::compila) << a.err;
   const opzioni_compilazione& c = a.o.compilazione;
   EXPECT_EQ(c.descrizione_linea, "l.txt");
@@ -54,6 +54,7 @@ TEST(CommandLine, CompileTakesBothFilesAndEveryOption) {
   EXPECT_EQ(a.o.directory_uscita, "out");
   EXPECT_TRUE(c.senza_profilo);
   EXPECT_TRUE(c.json);
+  EXPECT_EQ(c.html, "p.html");
 
   analisi semplice = analizza({"compile", "l.txt", "t.txt"});
   EXPECT_FALSE(semplice.o.compilazione.nome_linea.has_value());
@@ -95,6 +96,12 @@ TEST(CommandLine, UsageErrorsGiveStatusTwoAndAHintOnTheErrorStream) {
       {"inspect", "--train-name", ""},
       {"--output-dir", "d", "inspect"},
       {"inspect", "a", "b"},
+      {"inspect", "--html", ""},
+      {"compile", "l.txt", "t.txt", "--html", ""},
+      {"watch", "l.txt"},
+      {"watch", "l.txt", "t.txt", "--port", "65536"},
+      {"watch", "l.txt", "t.txt", "--port", "http"},
+      {"watch", "l.txt", "t.txt", "--json"},
   };
   for (const auto& argomenti : errati) {
     analisi a = analizza(argomenti);
@@ -124,7 +131,7 @@ TEST(CommandLine, InspectDefaultsToTheBuiltInNamesHere) {
 
 TEST(CommandLine, InspectEveryOption) {
   analisi a = analizza({"inspect", "out", "--line-name", "L ", "--train-name", " T", "--json",
-                        "--csv", "c.csv", "--svg", "d.svg"});
+                        "--csv", "c.csv", "--svg", "d.svg", "--html", "p.html"});
   EXPECT_EQ(a.o.modo, modo_programma::ispeziona);
   EXPECT_EQ(a.o.ispezione.directory, "out");
   EXPECT_EQ(a.o.ispezione.nome_linea, "L ");
@@ -132,4 +139,18 @@ TEST(CommandLine, InspectEveryOption) {
   EXPECT_TRUE(a.o.ispezione.json);
   EXPECT_EQ(a.o.ispezione.csv, "c.csv");
   EXPECT_EQ(a.o.ispezione.svg, "d.svg");
+  EXPECT_EQ(a.o.ispezione.html, "p.html");
+}
+
+TEST(CommandLine, WatchTakesTheSourcesTheirOptionsAndAPort) {
+  analisi a = analizza({"watch", "l.txt", "t.txt", "--line-name", "A", "--output-dir", "out",
+                        "--no-profile", "--port", "8123"});
+  ASSERT_EQ(a.o.modo, modo_programma::osserva) << a.err;
+  EXPECT_EQ(a.o.compilazione.descrizione_linea, "l.txt");
+  EXPECT_EQ(a.o.compilazione.descrizione_treno, "t.txt");
+  EXPECT_EQ(a.o.compilazione.nome_linea, "A");
+  EXPECT_TRUE(a.o.compilazione.senza_profilo);
+  EXPECT_EQ(a.o.directory_uscita, "out");
+  EXPECT_EQ(a.o.osservazione.porta, 8123);
+  EXPECT_FALSE(analizza({"watch", "l.txt", "t.txt"}).o.osservazione.porta.has_value());
 }

@@ -172,3 +172,65 @@ TEST(CompileMode, RefusesNamesThatWouldWriteOverASource) {
   EXPECT_EQ(b.out.str(), "");
   EXPECT_EQ(b.fs.file, prima);
 }
+
+namespace {
+
+nlohmann::json dati_della_pagina(const std::string& pagina) {
+  const std::string apertura = "<script type=\"application/json\" id=\"scenario-data\">";
+  const size_t da = pagina.find(apertura) + apertura.size();
+  return nlohmann::json::parse(pagina.substr(da, pagina.find("</script>", da) - da));
+}
+
+}  // namespace
+
+TEST(CompileMode, ThePageShowsTheAnomaliesOnTheScenarioInspectReadsBack) {
+  banco b;
+  b.o.html = "/out/p.html";
+  b.fs.file[treno] = testo_windows1252({"[generale]", "stazione,  6030, 12, 300", "[fine]"});
+  EXPECT_EQ(b.compila(), esito_anomalia);
+  nlohmann::json pagina = dati_della_pagina(b.fs.file.at("/out/p.html"));
+  const nlohmann::json c = pagina["compile"];
+  EXPECT_EQ(c["generation"], 1);
+  EXPECT_EQ(c["ok"], true);
+  EXPECT_EQ(c["line_file"], linea);
+  EXPECT_EQ(c["anomalies"], nlohmann::json::parse(R"([{"file": ")" + treno + R"(", "line": 2,
+      "code": 8, "position": 6030, "source": "train",
+      "message": "station position 6030 is not a multiple of 50"}])"));
+
+  opzioni_inspect oi;
+  oi.directory = "/out";
+  oi.nome_linea = "Roma";
+  oi.nome_treno = "IC 7";
+  oi.html = "/out/q.html";
+  ASSERT_EQ(esegui_inspect(oi, b.fs, b.out, b.err), esito_ok) << b.err.str();
+  nlohmann::json ispezionata = dati_della_pagina(b.fs.file.at("/out/q.html"));
+  EXPECT_EQ(ispezionata["compile"], nullptr);
+  pagina.erase("compile");
+  ispezionata.erase("compile");
+  EXPECT_TRUE(pagina == ispezionata);
+}
+
+TEST(CompileMode, APageOfACompileThatGaveNoScenarioShowsWhatWentWrong) {
+  banco b;
+  b.o.html = "/out/p.html";
+  b.fs.file[linea] = testo_windows1252({"nothing here", "[fine]"});
+  EXPECT_EQ(b.compila(), esito_anomalia);
+  const nlohmann::json d = dati_della_pagina(b.fs.file.at("/out/p.html"));
+  EXPECT_EQ(d["cells"], 0);
+  EXPECT_EQ(d["compile"]["ok"], false);
+  EXPECT_EQ(d["compile"]["errors"],
+            nlohmann::json({"compila_scenario: no binary file written: the line description "
+                            "stopped before its route length"}));
+}
+
+TEST(CompileMode, RefusesAPageThatWouldReplaceASourceOrAnOutput) {
+  for (const std::string& html : {linea, in_out("Roma_IC 7.sim")}) {
+    banco b;
+    b.o.html = html;
+    const auto prima = b.fs.file;
+    EXPECT_EQ(b.compila(), esito_uso) << html;
+    EXPECT_EQ(b.err.str(), "compila_scenario: --html " + html + " would replace " + html +
+                               "; choose another name\n");
+    EXPECT_EQ(b.fs.file, prima);
+  }
+}

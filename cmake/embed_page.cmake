@@ -1,0 +1,73 @@
+# Turns the scenario page's static files into a header the program carries:
+#   cmake -DPAGINA=DIR -DUSCITA=FILE -P embed_page.cmake
+# DIR holds page.html, page.css and page.js. The skeleton is cut at its four
+# markers, each on a line of its own, once and in this order; the pieces
+# between them, the style and the script become byte-exact string views.
+# The style may not hold "</style" nor the script "</script": either would end
+# its element early.
+set(marcatori "<!--@CSS@-->" "<!--@PROFILE@-->" "<!--@DATA@-->" "<!--@JS@-->")
+
+file(READ ${PAGINA}/page.html html)
+file(READ ${PAGINA}/page.html html_hex HEX)
+set(inizio 0)
+set(pezzi "")
+foreach(marcatore IN LISTS marcatori)
+  string(FIND "${html}" "${marcatore}" dove)
+  string(FIND "${html}" "${marcatore}" ultimo REVERSE)
+  if(dove EQUAL -1 OR NOT dove EQUAL ultimo)
+    message(FATAL_ERROR "page.html must hold ${marcatore} exactly once")
+  endif()
+  if(dove LESS inizio)
+    message(FATAL_ERROR "page.html: ${marcatore} is out of order")
+  endif()
+  math(EXPR lunghezza "${dove} - ${inizio}")
+  math(EXPR da "${inizio} * 2")
+  math(EXPR quante "${lunghezza} * 2")
+  string(SUBSTRING "${html_hex}" ${da} ${quante} pezzo)
+  list(APPEND pezzi "${pezzo}")
+  string(LENGTH "${marcatore}" l)
+  math(EXPR inizio "${dove} + ${l}")
+endforeach()
+math(EXPR da "${inizio} * 2")
+string(SUBSTRING "${html_hex}" ${da} -1 resto)
+list(APPEND pezzi "${resto}")
+
+foreach(file_e_chiusura "page.css|</style" "page.js|</script")
+  string(REPLACE "|" ";" coppia "${file_e_chiusura}")
+  list(GET coppia 0 nome)
+  list(GET coppia 1 chiusura)
+  file(READ ${PAGINA}/${nome} testo)
+  string(TOLOWER "${testo}" minuscolo)
+  string(FIND "${minuscolo}" "${chiusura}" dove)
+  if(NOT dove EQUAL -1)
+    message(FATAL_ERROR "${nome} must not hold ${chiusura}")
+  endif()
+endforeach()
+file(READ ${PAGINA}/page.css stile HEX)
+file(READ ${PAGINA}/page.js script HEX)
+
+function(vista nome hex commento)
+  string(LENGTH "${hex}" cifre)
+  math(EXPR byte "${cifre} / 2")
+  string(REGEX REPLACE "(..)" "\\\\x\\1" letterale "${hex}")
+  string(APPEND intestazione "// ${commento}\ninline constexpr std::string_view ${nome}{\"${letterale}\", ${byte}};\n")
+  set(intestazione "${intestazione}" PARENT_SCOPE)
+endfunction()
+
+set(intestazione "// Made by cmake/embed_page.cmake from src/inspect/page/: do not edit.\n#pragma once\n\n#include <string_view>\n\nnamespace compila::pagina_statica {\n\n")
+list(GET pezzi 0 p0)
+list(GET pezzi 1 p1)
+list(GET pezzi 2 p2)
+list(GET pezzi 3 p3)
+list(GET pezzi 4 p4)
+vista(prima_dello_stile "${p0}" "page.html up to the style")
+vista(stile "${stile}" "page.css")
+vista(prima_del_profilo "${p1}" "from the style to the profile")
+vista(prima_dei_dati "${p2}" "from the profile to the scenario data")
+vista(prima_dello_script "${p3}" "from the scenario data to the script")
+vista(script "${script}" "page.js")
+vista(fine "${p4}" "from the script to the end")
+string(APPEND intestazione "\n}  // namespace compila::pagina_statica\n")
+
+# Rewritten only when it changes, so that nothing else rebuilds.
+file(CONFIGURE OUTPUT ${USCITA} CONTENT "${intestazione}" @ONLY)
