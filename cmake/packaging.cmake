@@ -13,6 +13,12 @@ if(WIN32)
 else()
   include(GNUInstallDirs)
   install(TARGETS compila_scenario RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The window module goes where the program looks for it, ../lib/
+  # compila_scenario from its own directory (a library of its own, not one
+  # for other programs to link).
+  if(TARGET finestre)
+    install(TARGETS finestre LIBRARY DESTINATION lib/compila_scenario)
+  endif()
   install(FILES ${packaging_dir}/compila_scenario.bash
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME compila_scenario)
 

@@ -19,6 +19,7 @@ files=$(dpkg -L "$name" | while read -r f; do [ -d "$f" ] || echo "$f"; done)
 [ -s /usr/share/man/man1/compila_scenario.1.gz ] || fail "no manual page"
 zcat /usr/share/man/man1/compila_scenario.1.gz | grep -q '^\.SH "\?FILES' || fail "manual page without FILES"
 [ -s /usr/share/bash-completion/completions/compila_scenario ] || fail "no bash completion"
+[ -s /usr/lib/compila_scenario/compila_scenario_finestre.so ] || fail "no window module"
 
 cd "$work"
 compila_scenario export-sources

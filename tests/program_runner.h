@@ -19,7 +19,8 @@
 // The real program run from a shell, as a user runs it: in a directory of the
 // test's, with the arguments given, and with an environment of its own
 // rather than the test's: no display, so the texts go to the error stream
-// and no window opens; only the path and the sanitizers' options pass on.
+// and no window opens; only the path, the sanitizers' options and the
+// variables given ("NAME=value") pass on.
 // The output streams are kept apart from the directory the test watches.
 struct corsa_programma {
   int stato = -1;  // the exit status; -1 when the program did not exit (128 + the
@@ -55,10 +56,12 @@ inline constexpr bool con_sanitizer_indirizzi = false;
 inline constexpr bool con_sanitizer_indirizzi = false;
 #endif
 
-// The shell's command line that runs the program so.
+// The shell's command line that runs the program so, with the variables
+// given ("NAME=value") passed on too.
 inline std::string riga_programma(const std::string& programma, const std::string& directory,
                                   const std::vector<std::string>& argomenti,
-                                  const scratch_dir& flussi, const limiti_corsa& limiti = {}) {
+                                  const scratch_dir& flussi, const limiti_corsa& limiti = {},
+                                  const std::vector<std::string>& ambiente = {}) {
   std::string riga = "cd " + tra_apici(directory) + " && ";
   if (limiti.memoria_mb > 0 && !con_sanitizer_indirizzi)
     riga += "ulimit -v " + std::to_string(limiti.memoria_mb * 1024) + " && ";
@@ -68,6 +71,7 @@ inline std::string riga_programma(const std::string& programma, const std::strin
   for (const char* variabile : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
     if (const char* valore = std::getenv(variabile))
       riga += " " + tra_apici(std::string(variabile) + "=" + valore);
+  for (const std::string& v : ambiente) riga += " " + tra_apici(v);
   riga += " " + tra_apici(programma);
   for (const std::string& a : argomenti) riga += " " + tra_apici(a);
   return riga + " >" + tra_apici(flussi.percorso("out")) + " 2>" +
@@ -83,10 +87,11 @@ inline std::string leggi_flusso(const scratch_dir& flussi, const char* nome) {
 
 inline corsa_programma esegui_reale(const std::string& programma, const std::string& directory,
                                     const std::vector<std::string>& argomenti,
-                                    const limiti_corsa& limiti = {}) {
+                                    const limiti_corsa& limiti = {},
+                                    const std::vector<std::string>& ambiente = {}) {
   scratch_dir flussi;
-  const int stato =
-      std::system(riga_programma(programma, directory, argomenti, flussi, limiti).c_str());
+  const int stato = std::system(
+      riga_programma(programma, directory, argomenti, flussi, limiti, ambiente).c_str());
   return {WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, leggi_flusso(flussi, "out"),
           leggi_flusso(flussi, "err")};
 }

@@ -2,9 +2,9 @@
 
 #include <exception>
 #include <functional>
+#include <string_view>
 
 #include "output/cell_file.h"
-#include "output/profile_file.h"
 #include "output/table_file.h"
 
 namespace compila {
@@ -16,32 +16,27 @@ bool scrivi_file_binari(file_system& fs, const scenario_compilato& s,
     *err = "no track cells were compiled: no binary file written";
     return false;
   }
-  struct da_scrivere {
-    const std::string& percorso;
-    std::function<std::string()> codifica;
-  };
-  std::vector<da_scrivere> file;
-  if (s.con_disegno())
-    file.push_back({percorsi.profilo_linea, [&] { return codifica_profilo(s.profilo); }});
-  file.push_back({percorsi.tabella, [&] { return codifica_tabella(s.tabella); }});
-  file.push_back({percorsi.celle, [&] { return codifica_celle(s.celle); }});
-
   // Every file encoded before any is written; an encoding failure is
   // reported like a failed write, naming the file.
-  std::vector<std::string> contenuti;
-  for (const da_scrivere& f : file) {
-    try {
-      contenuti.push_back(f.codifica());
-    } catch (const std::exception& e) {
-      *err = f.percorso + ": " + e.what();
-      return false;
-    }
+  std::string tabella, celle;
+  const std::string* codificando = &percorsi.tabella;
+  try {
+    tabella = codifica_tabella(s.tabella);
+    codificando = &percorsi.celle;
+    celle = codifica_celle(s.celle);
+  } catch (const std::exception& e) {
+    *err = *codificando + ": " + e.what();
+    return false;
   }
+  // The line drawing is held as its file's bytes, x's half then y's: they
+  // are written from where they lie.
   std::vector<sostituzione> insieme;
-  for (size_t i = 0; i < file.size(); ++i) insieme.push_back({file[i].percorso, {contenuti[i]}});
+  if (s.con_disegno()) insieme.push_back({percorsi.profilo_linea, {s.profilo.meta(0), s.profilo.meta(1)}});
+  insieme.push_back({percorsi.tabella, {tabella}});
+  insieme.push_back({percorsi.celle, {celle}});
   if (!fs.sostituisci_insieme(insieme, err)) return false;
   if (scritti)
-    for (const da_scrivere& f : file) scritti->push_back(f.percorso);
+    for (const sostituzione& f : insieme) scritti->push_back(f.percorso);
   return true;
 }
 

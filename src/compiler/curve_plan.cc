@@ -9,20 +9,6 @@ struct passo {
   double dy;
 };
 
-// The last step, as the last two points give it.
-passo ultimo_passo(const stato_disegno& d) { return {d.x1 - d.x2, d.y1 - d.y2}; }
-
-void aggiungi(profilo_linea& p, stato_disegno& d, passo s) {
-  const double x = d.x1 + s.dx;
-  const double y = d.y1 + s.dy;
-  p.imposta_reale(d.cursore, x, y);
-  d.x2 = d.x1;
-  d.y2 = d.y1;
-  d.x1 = x;
-  d.y1 = y;
-  ++d.cursore;
-}
-
 // Each component of the turned step is computed and stored on its own before
 // it is added: the drawing must come out bit for bit the same everywhere.
 passo girato(passo s, double k) {
@@ -33,12 +19,38 @@ passo girato(passo s, double k) {
   return {gx, gy};
 }
 
-// One metre drawn, if it may be: false past the last row or metre 1000000.
-bool avanza(profilo_linea& p, stato_disegno& d, bool in_curva, double k) {
-  if (d.cursore > p.ultimo_metro()) return false;
-  passo s = ultimo_passo(d);
-  aggiungi(p, d, in_curva ? girato(s, k) : s);
-  return d.cursore <= ultimo_metro_curve;
+// Draws the metres from the cursor up to `fine`: each new point is the last
+// one plus the last step, turned by k on a curve. The last two points and
+// the write position stay in locals for the whole stretch. False when it
+// stopped at a metre it may not draw: past the drawing's last row or, while
+// `fino_al_milione`, past metre 1000000.
+template <bool in_curva, bool fino_al_milione>
+bool traccia(profilo_linea& p, stato_disegno& d, int64_t fine, double k) {
+  profilo_linea::coda q = p.apri_coda(d.cursore);
+  double x1 = d.x1, y1 = d.y1, x2 = d.x2, y2 = d.y2;
+  bool ok = true;
+  while (q.metro <= fine) {
+    if (q.metro > q.limite && !p.aggiungi_oltre(q)) {
+      ok = false;
+      break;
+    }
+    passo s{x1 - x2, y1 - y2};
+    if (in_curva) s = girato(s, k);
+    const double x = x1 + s.dx;
+    const double y = y1 + s.dy;
+    profilo_linea::aggiungi_a_coda(q, x, y);
+    x2 = x1;
+    y2 = y1;
+    x1 = x;
+    y1 = y;
+    if (fino_al_milione && q.metro > ultimo_metro_curve) {
+      ok = false;
+      break;
+    }
+  }
+  p.chiudi_coda(q);
+  d = {q.metro, x1, y1, x2, y2};
+  return ok;
 }
 
 }  // namespace
@@ -53,15 +65,11 @@ void inizia_disegno(profilo_linea& profilo, stato_disegno& d) {
 
 bool posa_curva(profilo_linea& profilo, stato_disegno& d, int32_t s, int32_t n, double k) {
   int64_t fine = int64_t{s} + n;
-  while (d.cursore <= s)
-    if (!avanza(profilo, d, false, k)) return false;
-  while (d.cursore <= fine)
-    if (!avanza(profilo, d, true, k)) return false;
-  return true;
+  return traccia<false, true>(profilo, d, s, k) && traccia<true, true>(profilo, d, fine, k);
 }
 
 void completa_disegno(profilo_linea& profilo, stato_disegno& d) {
-  while (d.cursore <= profilo.ultimo_metro() - 2) aggiungi(profilo, d, ultimo_passo(d));
+  traccia<false, false>(profilo, d, int64_t{profilo.ultimo_metro()} - 2, 0.0);
 }
 
 }  // namespace compila

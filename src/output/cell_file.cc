@@ -7,35 +7,24 @@
 
 namespace compila {
 
-namespace {
-
-char* codifica_byte(char* p, uint8_t v) {
-  *p = static_cast<char>(v);
-  return p + 1;
-}
-
-char* codifica_int16(char* p, int16_t v) { return codifica_fisso16(p, static_cast<uint16_t>(v)); }
-
-}  // namespace
-
-// Into a buffer sized once: the cells are as many as 20141.
 std::string codifica_celle(const array_celle& celle) {
+  // Sized once and written through a pointer: no capacity test per byte.
   const size_t attesi = dimensione_cella * celle.size();
   std::string out(attesi, '\0');
   char* const inizio = out.data();
   char* p = inizio;
   for (const cella& x : celle) {
-    p = codifica_byte(p, x.tipo_cella);
-    p = codifica_int16(p, x.dato_1);
-    p = codifica_int16(p, x.dato_2);
-    p = codifica_int16(p, x.dato_3);
-    p = codifica_int16(p, x.dato_4);
-    p = codifica_byte(p, x.tempo);
-    p = codifica_byte(p, x.avvicinamento);
-    p = codifica_byte(p, x.montagna);
-    p = codifica_byte(p, x.limite);
-    p = codifica_byte(p, x.pendenza);
-    p = codifica_byte(p, x.aderenza);
+    *p++ = static_cast<char>(x.tipo_cella);
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_1));
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_2));
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_3));
+    p = codifica_fisso16(p, static_cast<uint16_t>(x.dato_4));
+    *p++ = static_cast<char>(x.tempo);
+    *p++ = static_cast<char>(x.avvicinamento);
+    *p++ = static_cast<char>(x.montagna);
+    *p++ = static_cast<char>(x.limite);
+    *p++ = static_cast<char>(x.pendenza);
+    *p++ = static_cast<char>(x.aderenza);
   }
   verifica_dimensione("the cell file", static_cast<size_t>(p - inizio), attesi);
   return out;

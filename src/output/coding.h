@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/little_endian.h"
+
 namespace compila {
 
 // Encoders of the binary files. Every number is appended little-endian, a
@@ -15,23 +17,8 @@ namespace compila {
 
 inline void aggiungi_byte(std::string* dst, uint8_t v) { dst->push_back(static_cast<char>(v)); }
 
-// The same encodings into a buffer already sized by the caller, for the large
-// files; each returns the position after what it wrote.
-inline char* codifica_fisso16(char* p, uint16_t v) {
-  p[0] = static_cast<char>(static_cast<uint8_t>(v));
-  p[1] = static_cast<char>(static_cast<uint8_t>(v >> 8));
-  return p + 2;
-}
-
-inline char* codifica_fisso32(char* p, uint32_t v) {
-  p = codifica_fisso16(p, static_cast<uint16_t>(v));
-  return codifica_fisso16(p, static_cast<uint16_t>(v >> 16));
-}
-
-inline char* codifica_fisso64(char* p, uint64_t v) {
-  p = codifica_fisso32(p, static_cast<uint32_t>(v));
-  return codifica_fisso32(p, static_cast<uint32_t>(v >> 32));
-}
+// (The same encodings into a buffer already sized, for the large files, are
+// codifica_fisso16, 32 and 64 of model/little_endian.h.)
 
 inline void aggiungi_fisso16(std::string* dst, uint16_t v) {
   aggiungi_byte(dst, static_cast<uint8_t>(v));

@@ -1,6 +1,5 @@
 #include "output/profile_file.h"
 
-#include <bit>
 #include <limits>
 #include <utility>
 
@@ -12,27 +11,6 @@ namespace compila {
 namespace {
 
 using etichetta = elemento_profilo::etichetta;
-
-size_t dimensione(etichetta tag) {
-  switch (tag) {
-    case etichetta::intero: return dimensione_elemento_intero;
-    case etichetta::reale: return dimensione_elemento_reale;
-    case etichetta::vuoto: break;
-  }
-  return dimensione_elemento_vuoto;
-}
-
-// An integer element holds a 16-bit value, exact as a double.
-char* codifica_elemento(char* p, etichetta tag, double valore) {
-  p = codifica_fisso16(p, static_cast<uint16_t>(tag));
-  switch (tag) {
-    case etichetta::intero:
-      return codifica_fisso16(p, static_cast<uint16_t>(static_cast<int16_t>(valore)));
-    case etichetta::reale: return codifica_fisso64(p, std::bit_cast<uint64_t>(valore));
-    case etichetta::vuoto: break;
-  }
-  return p;
-}
 
 // Reads one element; false with the reason when its tag is unknown or the
 // file ends inside it. `i` counts the elements from 0, for the message.
@@ -74,20 +52,10 @@ bool decodifica_elemento(lettore_byte& in, size_t i, elemento_profilo* e, std::s
 }  // namespace
 
 std::string codifica_profilo(const profilo_linea& profilo) {
-  size_t attesi = 0;
-  for (int c = 0; c <= 1; ++c)
-    for (etichetta tag : profilo.etichette(c)) attesi += dimensione(tag);
-
-  std::string out(attesi, '\0');
-  char* const inizio = out.data();
-  char* p = inizio;
-  for (int c = 0; c <= 1; ++c) {
-    const std::vector<etichetta>& tag = profilo.etichette(c);
-    const std::vector<double>& valore = profilo.valori(c);
-    for (size_t m = 0; m < tag.size(); ++m) p = codifica_elemento(p, tag[m], valore[m]);
-  }
-  verifica_dimensione("the line profile file", static_cast<size_t>(p - inizio), attesi);
-  return out;
+  const std::string_view x = profilo.meta(0), y = profilo.meta(1);
+  std::string out;
+  out.reserve(x.size() + y.size());
+  return out.append(x).append(y);
 }
 
 bool decodifica_profilo(std::string_view byte, profilo_linea* profilo, std::string* err) {
@@ -96,7 +64,8 @@ bool decodifica_profilo(std::string_view byte, profilo_linea* profilo, std::stri
     return false;
   }
   // The elements have no count in front of them: a first walk checks them all
-  // and counts them, the second stores them as x of metres 0 to N, then y.
+  // and counts them, the second finds where the x half ends; the drawing
+  // then holds the bytes as they are.
   size_t elementi = 0;
   elemento_profilo e;
   for (lettore_byte in(byte); !in.finito(); ++elementi)
@@ -111,12 +80,10 @@ bool decodifica_profilo(std::string_view byte, profilo_linea* profilo, std::stri
     *err = std::to_string(metri) + " metres are more than a drawing can index";
     return false;
   }
-  profilo_linea letto(static_cast<int32_t>(metri - 1));
+  // The x half ends where element `metri` starts.
   lettore_byte in(byte);
-  for (size_t i = 0; i < elementi; ++i) {
-    decodifica_elemento(in, i, &e, err);
-    letto.imposta(static_cast<int32_t>(i % metri), i < metri ? 0 : 1, e);
-  }
+  for (size_t i = 0; i < metri; ++i) decodifica_elemento(in, i, &e, err);
+  profilo_linea letto = profilo_linea::da_file(byte, in.posizione(), static_cast<int32_t>(metri - 1));
   *profilo = std::move(letto);
   return true;
 }

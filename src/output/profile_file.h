@@ -21,10 +21,9 @@ namespace compila {
 // As the line reader fills it (integers in metres 0 and 1, doubles up to
 // N - 2, the last two empty) a component takes 10N - 18 bytes and the file
 // 20N - 36.
-inline constexpr size_t dimensione_etichetta = 2;
-inline constexpr size_t dimensione_elemento_vuoto = dimensione_etichetta;
-inline constexpr size_t dimensione_elemento_intero = dimensione_etichetta + 2;
-inline constexpr size_t dimensione_elemento_reale = dimensione_etichetta + 8;
+//
+// The drawing is held in this layout (model/profilo.h): the run writes its
+// bytes as they are; this copy of them is for the tests and the fuzzer.
 
 // The fewest and the most bytes a line profile file of metres 0 to
 // ultimo_metro can hold: every element empty, or every one a double. A file

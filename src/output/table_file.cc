@@ -85,8 +85,10 @@ bool decodifica_voce(lettore_byte& in, int r, voce_scenario* v, size_t dimension
 }  // namespace
 
 std::string codifica_tabella(const tabella_scenario& tabella) {
+  size_t testi = 0;  // a text takes no more bytes in the file than in memory
+  for (const voce_scenario& v : tabella) testi += v.testo.size();
   std::string out;
-  out.reserve(tabella.size() * dimensione_voce_senza_testo + 256);
+  out.reserve(tabella.size() * dimensione_voce_senza_testo + testi);
   for (const voce_scenario& v : tabella) codifica_voce(&out, v);
   return out;
 }

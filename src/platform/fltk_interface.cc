@@ -8,7 +8,10 @@
 #include <FL/x.H>
 
 #include <algorithm>
-#include <cstdlib>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
 
 namespace compila {
 
@@ -32,12 +35,45 @@ constexpr int corpo_messaggio = 14;
 
 void chiudi_finestra(Fl_Widget*, void* finestra) { static_cast<Fl_Window*>(finestra)->hide(); }
 
+// Opens the display on a thread of its own and waits for it at most
+// `attesa`. A display that has not answered by then is given up: its thread
+// is left blocked (the process ends with it) and closes the connection
+// should it ever open. Only one thread at a time uses the connection, so
+// Xlib needs no locking of its own.
+Display* apri_display(const char* nome, std::chrono::milliseconds attesa) {
+  struct apertura {
+    std::mutex m;
+    std::condition_variable finita;
+    bool pronta = false;
+    bool abbandonata = false;
+    Display* display = nullptr;
+  };
+  auto a = std::make_shared<apertura>();
+  std::thread([a, nome = std::string(nome)] {
+    Display* d = XOpenDisplay(nome.c_str());
+    std::lock_guard<std::mutex> l(a->m);
+    if (a->abbandonata) {
+      if (d) XCloseDisplay(d);
+      return;
+    }
+    a->display = d;
+    a->pronta = true;
+    a->finita.notify_one();
+  }).detach();
+  std::unique_lock<std::mutex> l(a->m);
+  if (!a->finita.wait_for(l, attesa, [&] { return a->pronta; })) {
+    a->abbandonata = true;
+    return nullptr;
+  }
+  return a->display;
+}
+
 }  // namespace
 
-std::unique_ptr<fltk_interface> fltk_interface::apri() {
-  const char* nome = std::getenv("DISPLAY");
+std::unique_ptr<fltk_interface> fltk_interface::apri(const char* nome,
+                                                     std::chrono::milliseconds attesa) {
   if (nome == nullptr || *nome == '\0') return nullptr;
-  Display* display = XOpenDisplay(nome);
+  Display* display = apri_display(nome, attesa);
   if (display == nullptr) return nullptr;
   return std::make_unique<fltk_interface>(display);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -13,10 +14,13 @@ namespace compila {
 // The waiting window and the message box, drawn with FLTK on an X display.
 class fltk_interface : public user_interface {
  public:
-  // Null when there is no display to open. FLTK ends the process when it
-  // cannot open one itself, so the connection is opened here first and only
-  // then handed over.
-  static std::unique_ptr<fltk_interface> apri();
+  // Null when the display named cannot be opened, or has not answered
+  // within `attesa` (a server that accepts the connection and never replies
+  // would keep the run waiting for ever). FLTK ends the process when it
+  // cannot open a display itself, so the connection is opened here first and
+  // only then handed over.
+  static std::unique_ptr<fltk_interface> apri(const char* display,
+                                              std::chrono::milliseconds attesa);
 
   explicit fltk_interface(_XDisplay* display);
   ~fltk_interface() override;

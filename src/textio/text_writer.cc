@@ -5,9 +5,12 @@
 namespace compila {
 
 std::string testo_windows1252(const std::vector<std::string>& righe) {
+  size_t al_piu = 0;  // a character takes no more bytes here than in UTF-8
+  for (const std::string& riga : righe) al_piu += riga.size() + 2;
   std::string out;
+  out.reserve(al_piu);
   for (const std::string& riga : righe) {
-    out += in_windows1252(riga);
+    aggiungi_windows1252(out, riga);
     out += "\r\n";
   }
   return out;

@@ -46,8 +46,19 @@ void aggiungi_utf8(std::string& out, char32_t cp) {
 std::string in_windows1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
+  aggiungi_windows1252(out, utf8);
+  return out;
+}
+
+void aggiungi_windows1252(std::string& out, std::string_view utf8) {
   size_t i = 0;
   while (i < utf8.size()) {
+    // A run of ASCII is the same bytes in both.
+    size_t ascii = i;
+    while (ascii < utf8.size() && static_cast<uint8_t>(utf8[ascii]) < 0x80) ++ascii;
+    out.append(utf8, i, ascii - i);
+    i = ascii;
+    if (i == utf8.size()) break;
     auto b = static_cast<uint8_t>(utf8[i]);
     int seguito;
     char32_t cp;
@@ -81,7 +92,6 @@ std::string in_windows1252(std::string_view utf8) {
     out += valido ? byte_per(cp) : '?';
     i += j;
   }
-  return out;
 }
 
 std::string da_windows1252(std::string_view byte) {

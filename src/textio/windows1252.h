@@ -11,6 +11,8 @@ namespace compila {
 // U+009D become the bytes of the same number, which the code page leaves
 // undefined: whatever da_windows1252 gives, this gives back byte for byte.
 std::string in_windows1252(std::string_view utf8);
+// The same, appended to `out`.
+void aggiungi_windows1252(std::string& out, std::string_view utf8);
 
 // Converts Windows-1252 bytes back to UTF-8; the five bytes the code page
 // leaves undefined map to the C1 control of the same number.

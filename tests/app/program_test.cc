@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -103,4 +107,33 @@ TEST(Program, DirectoryInTheWayGivesStatusFourAndWritesNoTextFile) {
                             "--output-dir DIR to write them elsewhere)\n");
   EXPECT_EQ(p.dir.voci(), (std::vector<std::string>{"Verona _Firenze  _ EC 85_rallentamenti.txt",
                                                      "compila_scenario"}));
+}
+
+// A display whose server accepts the connection and never answers (a socket
+// that listens and never reads: the system completes the connection): the
+// run gives it a few seconds, then shows its texts on the error stream.
+TEST(Program, DisplayThatNeverAnswersFallsBackToTheConsole) {
+  const int ascolto = socket(AF_INET, SOCK_STREAM, 0);
+  ASSERT_GE(ascolto, 0);
+  int display = 90;
+  for (sockaddr_in a{}; display < 190; ++display) {
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<uint16_t>(6000 + display));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (bind(ascolto, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) break;
+  }
+  ASSERT_EQ(listen(ascolto, 8), 0);
+
+  scratch_dir uscita;
+  const auto inizio = std::chrono::steady_clock::now();
+  const corsa_programma c =
+      esegui_reale("timeout", uscita.path(), {"30", COMPILA_SCENARIO_EXE, "--output-dir", uscita.path()},
+                   {}, {"DISPLAY=127.0.0.1:" + std::to_string(display)});
+  const auto secondi = std::chrono::duration_cast<std::chrono::seconds>(
+      std::chrono::steady_clock::now() - inizio).count();
+  close(ascolto);
+  EXPECT_EQ(c.stato, 0) << c.err;
+  EXPECT_EQ(c.err, "Attendere\n");
+  EXPECT_TRUE(fs::exists(uscita.percorso("Verona _Firenze  _linea.dat")));
+  EXPECT_LT(secondi, 20);
 }

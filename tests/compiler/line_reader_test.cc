@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "compile_fixture.h"
+#include "output/profile_file.h"
 
 using namespace compila;
 
@@ -103,6 +107,35 @@ TEST(LineReaderFaults, DrawingCursorPastOneMillionIs103) {
   const profilo_linea& p = b.c.profilo;
   EXPECT_EQ(p(1000000, 0).tag, elemento_profilo::etichetta::reale);
   EXPECT_EQ(p(1000001, 0).tag, elemento_profilo::etichetta::vuoto);
+}
+
+// The longest route's drawing, bit for bit: 199 curves of every class, the
+// completion past metre 1000000 to N - 2; and the same cut short at metre
+// 1000000 by a last curve (anomaly 103). The hashes are FNV-1a 64 of the
+// line profile file as the first implementation wrote it.
+TEST(LineReaderDrawing, LongestRouteIsBitForBitTheSame) {
+  const auto fnv1a = [](std::string_view byte) {
+    uint64_t h = 0xcbf29ce484222325;
+    for (char ch : byte) h = (h ^ static_cast<uint8_t>(ch)) * 0x100000001b3;
+    return h;
+  };
+  struct caso {
+    const char* ultima_curva;
+    size_t dimensione;
+    uint64_t impronta;
+  };
+  for (const caso& k : {caso{"", 20139964, 0xa6de83c10ede25e3},
+                        caso{"curvad1, 999000, 5000\r\n", 20027996, 0x908c874396692eab}}) {
+    std::string testo = "[generale]\r\nlunghezza percorso,    1000000\r\n[curve]\r\n";
+    for (int i = 0; i < 199; ++i)
+      testo += std::string("curva") + (i % 2 ? "s" : "d") + std::to_string(i % 6 + 1) + ", " +
+               std::to_string(1000 + 5000 * i) + ", " + std::to_string(300 + i * 137 % 1200) + "\r\n";
+    banco_linea b;
+    b.leggi(testo + k.ultima_curva + "[fine]\r\n");
+    const std::string file = codifica_profilo(b.c.profilo);
+    EXPECT_EQ(file.size(), k.dimensione) << k.ultima_curva;
+    EXPECT_EQ(fnv1a(file), k.impronta) << k.ultima_curva;
+  }
 }
 
 // ---- The range test ----

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   const std::string comando = argc > 1 ? argv[1] : "";
   if (argc != 3 && argc != 4) return uso();
 
-  auto ui = crea_interfaccia(std::cerr);
+  auto ui = crea_interfaccia(std::cerr, COMPILA_DIRECTORY_MODULI);
   std::cout << (dynamic_cast<console_interface*>(ui.get()) ? "console" : "finestre") << std::endl;
   ui->mostra_attesa();
   std::cout << "attesa mostrata" << std::endl;

@@ -54,6 +54,30 @@ TEST(ProfileFile, NegativeIntegerElement) {
   EXPECT_EQ(esadecimale(codifica_profilo(p)), "02 00 D4 FE 00 00");
 }
 
+// The drawing holds the file's bytes: the reader's shape is one run of
+// them; a decoded drawing changed by hand (an integer made a double, which
+// takes more room than the file had) and its copies stay apart and exact.
+TEST(ProfileFile, DrawingHeldAsItsBytesChangedByHandAndCopied) {
+  const profilo_linea compilato = come_il_lettore(7003);
+  EXPECT_EQ(compilato.meta(0).data() + compilato.meta(0).size(), compilato.meta(1).data());
+
+  const std::string file = codifica_profilo(come_il_lettore(6));
+  profilo_linea letto;
+  std::string err;
+  ASSERT_TRUE(decodifica_profilo(file, &letto, &err)) << err;
+  profilo_linea cambiato = letto;
+  cambiato.imposta(0, 0, elemento_profilo::da_reale(7.5));
+  cambiato.imposta(6, 1, elemento_profilo::da_reale(-1.0));
+  EXPECT_EQ(cambiato(0, 0), elemento_profilo::da_reale(7.5));
+  EXPECT_EQ(cambiato(3, 0), letto(3, 0));
+  EXPECT_EQ(cambiato(6, 1), elemento_profilo::da_reale(-1.0));
+  EXPECT_EQ(codifica_profilo(letto), file);
+  const std::string nuovo = codifica_profilo(cambiato);
+  EXPECT_EQ(nuovo.size(), file.size() + 6 + 8);
+  EXPECT_EQ(esadecimale(nuovo.substr(0, 10)), "05 00 00 00 00 00 00 00 1E 40");
+  EXPECT_EQ(nuovo.substr(10, 38), file.substr(4, 38));  // the rest of x as it was
+}
+
 TEST(ProfileFile, NoDrawingNoBytes) { EXPECT_EQ(codifica_profilo(profilo_linea{}), ""); }
 
 // Decoding: the file read back.

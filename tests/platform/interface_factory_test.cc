@@ -30,7 +30,11 @@ class display_temporaneo {
 
 std::string testi_mostrati() {
   std::ostringstream console;
+#ifdef COMPILA_DIRECTORY_MODULI
+  auto ui = crea_interfaccia(console, COMPILA_DIRECTORY_MODULI);
+#else
   auto ui = crea_interfaccia(console);
+#endif
   ui->mostra_attesa();
   ui->mostra_errore(" Errore n. 1250");
   return console.str();
