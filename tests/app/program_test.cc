@@ -10,7 +10,9 @@
 #include <new>
 #include <sstream>
 #include <stdexcept>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/program.h"
 #include "memory_file_system.h"
@@ -127,8 +129,8 @@ TEST(Program, DisplayThatNeverAnswersFallsBackToTheConsole) {
   scratch_dir uscita;
   const auto inizio = std::chrono::steady_clock::now();
   const corsa_programma c =
-      esegui_reale("timeout", uscita.path(), {"30", COMPILA_SCENARIO_EXE, "--output-dir", uscita.path()},
-                   {}, {"DISPLAY=127.0.0.1:" + std::to_string(display)});
+      esegui_reale(COMPILA_SCENARIO_EXE, uscita.path(), {"--output-dir", uscita.path()}, {30, 0},
+                   {"DISPLAY=127.0.0.1:" + std::to_string(display)});
   const auto secondi = std::chrono::duration_cast<std::chrono::seconds>(
       std::chrono::steady_clock::now() - inizio).count();
   close(ascolto);
@@ -136,4 +138,29 @@ TEST(Program, DisplayThatNeverAnswersFallsBackToTheConsole) {
   EXPECT_EQ(c.err, "Attendere\n");
   EXPECT_TRUE(fs::exists(uscita.percorso("Verona _Firenze  _linea.dat")));
   EXPECT_LT(secondi, 20);
+}
+
+// The window libraries are loaded by the built-in run alone, and only when a
+// display is named; the dynamic loader's own report tells what was loaded.
+TEST(Program, OnlyTheBuiltInRunLoadsTheWindows) {
+  scratch_dir dir;
+  ASSERT_EQ(esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), {"--output-dir", "."}).stato, 0);
+  ASSERT_EQ(esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), {"export-sources"}).stato, 0);
+  const std::vector<std::string> ambiente{"DISPLAY=:189", "LD_DEBUG=files"};
+  auto carica_finestre = [&](const std::vector<std::string>& argomenti) {
+    const std::string err =
+        esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti, {60, 0}, ambiente).err;
+    return err.find("compila_scenario_finestre") != std::string::npos ||
+           err.find("libfltk") != std::string::npos || err.find("libX11") != std::string::npos;
+  };
+  const std::vector<std::vector<std::string>> senza_finestre{
+      {"--version"},
+      {"--help"},
+      {"export-sources", "--output-dir", "e"},
+      {"compile", "Verona _Firenze  _linea.txt", "Verona _Firenze  _ EC 85-.txt", "--output-dir",
+       "c"},
+      {"inspect", "--json"}};
+  for (const auto& argomenti : senza_finestre)
+    EXPECT_FALSE(carica_finestre(argomenti)) << argomenti[0];
+  EXPECT_TRUE(carica_finestre({"--output-dir", "."}));
 }
