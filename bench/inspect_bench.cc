@@ -97,8 +97,11 @@ file_scenario_bench scenario_pieno(int32_t volte) {
   // A line that winds: one turn every 20 km.
   const auto ultimo = static_cast<int32_t>(ultimo_metro_percorso(lunghezza));
   s.profilo = profilo_linea(ultimo);
-  for (int32_t m = 0; m <= ultimo - 2; ++m)
-    s.profilo.imposta_reale(m, 3000 * std::sin(m / 3000.0) + m * 0.5, 3000 * std::cos(m / 3000.0));
+  profilo_linea::coda q = s.profilo.apri_coda(0);
+  for (int32_t m = 0; m <= ultimo - 2 && (m <= q.limite || s.profilo.aggiungi_oltre(q)); ++m)
+    profilo_linea::aggiungi_a_coda(q, 3000 * std::sin(m / 3000.0) + m * 0.5,
+                                   3000 * std::cos(m / 3000.0));
+  s.profilo.chiudi_coda(q);
   return {codifica_tabella(s.tabella), codifica_celle(s.celle), codifica_profilo(s.profilo)};
 }
 
