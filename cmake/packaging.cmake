@@ -13,12 +13,14 @@ if(WIN32)
 else()
   include(GNUInstallDirs)
   install(TARGETS compila_scenario RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # The window module goes where the program looks for it, ../lib/
-  # compila_scenario from its own directory (a library of its own, not one
-  # for other programs to link).
-  if(TARGET finestre)
-    install(TARGETS finestre LIBRARY DESTINATION lib/compila_scenario)
-  endif()
+  # The window and server modules go where the program looks for them,
+  # ../lib/compila_scenario from its own directory (libraries of its own,
+  # not ones for other programs to link).
+  foreach(modulo finestre server_pagina)
+    if(TARGET ${modulo})
+      install(TARGETS ${modulo} LIBRARY DESTINATION lib/compila_scenario)
+    endif()
+  endforeach()
   install(FILES ${packaging_dir}/compila_scenario.bash
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME compila_scenario)
 

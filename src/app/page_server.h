@@ -16,27 +16,27 @@ namespace compila {
 // published.
 class server_pagina {
  public:
-  server_pagina();
-  ~server_pagina();
-  server_pagina(const server_pagina&) = delete;
-  server_pagina& operator=(const server_pagina&) = delete;
+  virtual ~server_pagina() = default;
 
   // Takes the port (0: one the system finds free); false with the reason.
-  bool apri(int porta, std::string* err);
-  int porta() const;
+  virtual bool apri(int porta, std::string* err) = 0;
+  virtual int porta() const = 0;
 
   // Serves in threads of its own from now on.
-  void avvia();
+  virtual void avvia() = 0;
 
   // The page from now on; every open stream is told its generation.
-  void pubblica(std::string pagina, int generazione, bool ok);
+  virtual void pubblica(std::string pagina, int generazione, bool ok) = 0;
 
   // Ends every stream and stops serving; returns once no thread is left.
-  void ferma();
-
- private:
-  struct stato;
-  std::unique_ptr<stato> s_;
+  virtual void ferma() = 0;
 };
+
+// The server. On Linux it comes from the server module beside the program
+// (or in ../lib/compila_scenario), so that the HTTP library and all it
+// links are loaded by watch alone; null, with the reason in *err, when the
+// module cannot be loaded.
+std::unique_ptr<server_pagina> crea_server_pagina(const std::string& directory_programma,
+                                                  std::string* err);
 
 }  // namespace compila

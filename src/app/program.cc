@@ -44,7 +44,8 @@ int esegui_modo(const opzioni_programma& o, piattaforma& p) {
       return esegui_compila(o.compilazione, o.directory_uscita, p.fs, p.out, p.err);
     case modo_programma::ispeziona: return esegui_inspect(o.ispezione, p.fs, p.out, p.err);
     case modo_programma::osserva:
-      return esegui_watch(o.compilazione, o.osservazione, o.directory_uscita, p.fs, p.out, p.err);
+      return esegui_watch(o.compilazione, o.osservazione, o.directory_uscita, p.fs,
+                          p.directory_programma, p.out, p.err);
     case modo_programma::esci: return o.esito;
   }
   return o.esito;

@@ -1,6 +1,7 @@
 #include "app/watch_mode.h"
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -27,9 +28,9 @@ std::string quante(size_t n, const char* una, const char* molte) {
 class osservazione {
  public:
   osservazione(const opzioni_compilazione& o, const std::optional<std::string>& directory,
-               file_system& fs, std::ostream& out, std::ostream& err)
+               file_system& fs, std::ostream& out, std::ostream& err, server_pagina& server)
       : o_(o), directory_(directory), fs_(fs), out_(out), err_(err),
-        sorgenti_({o.descrizione_linea, o.descrizione_treno}, identita) {}
+        sorgenti_({o.descrizione_linea, o.descrizione_treno}, identita), server_(server) {}
 
   int esegui(const opzioni_watch& w) {
     std::string motivo;
@@ -83,7 +84,7 @@ class osservazione {
   std::ostream& out_;
   std::ostream& err_;
   osservatore_sorgenti sorgenti_;
-  server_pagina server_;
+  server_pagina& server_;
   int generazione_ = 0;
   std::optional<scenario_compilato> ultimo_buono_;
 };
@@ -91,11 +92,17 @@ class osservazione {
 }  // namespace
 
 int esegui_watch(const opzioni_compilazione& o, const opzioni_watch& w,
-                 const std::optional<std::string>& directory, file_system& fs, std::ostream& out,
-                 std::ostream& err) {
+                 const std::optional<std::string>& directory, file_system& fs,
+                 const std::string& directory_programma, std::ostream& out, std::ostream& err) {
   if (!directory_uscita_esiste(fs, directory, err)) return esito_errore_file;
   if (uscita_su_sorgente(fs, o, directory, err)) return esito_uso;
-  return osservazione(o, directory, fs, out, err).esegui(w);
+  std::string motivo;
+  const std::unique_ptr<server_pagina> server = crea_server_pagina(directory_programma, &motivo);
+  if (!server) {
+    err << prefisso << motivo << "\n";
+    return esito_servizio;
+  }
+  return osservazione(o, directory, fs, out, err, *server).esegui(w);
 }
 
 }  // namespace compila

@@ -17,9 +17,10 @@ namespace compila {
 // it; a source that disappears is reported and waited for. Ends on Ctrl-C
 // with esito_ok; before serving, esito_errore_file for a missing output
 // directory, esito_uso for an output that would replace a source,
-// esito_servizio when the port cannot be had.
+// esito_servizio when the server cannot be loaded (from beside
+// `directory_programma`) or the port cannot be had.
 int esegui_watch(const opzioni_compilazione& o, const opzioni_watch& w,
-                 const std::optional<std::string>& directory, file_system& fs, std::ostream& out,
-                 std::ostream& err);
+                 const std::optional<std::string>& directory, file_system& fs,
+                 const std::string& directory_programma, std::ostream& out, std::ostream& err);
 
 }  // namespace compila

@@ -1,7 +1,6 @@
 #include "platform/window_module.h"
 
-#include <dlfcn.h>
-
+#include "platform/module_loader.h"
 #include "platform/window_module_api.h"
 
 namespace compila {
@@ -24,22 +23,14 @@ class finestre_modulo : public user_interface {
   void* finestre_;
 };
 
-const compila_finestre* carica(const std::string& percorso) {
-  // Never unloaded: the windows' code must outlive every object it made.
-  void* modulo = dlopen(percorso.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (modulo == nullptr) return nullptr;
-  auto entrata = reinterpret_cast<compila_finestre_entrata>(dlsym(modulo, nome_entrata_finestre));
-  const compila_finestre* f = entrata ? entrata() : nullptr;
-  return f && f->versione == versione_finestre ? f : nullptr;
-}
-
 }  // namespace
 
 std::unique_ptr<user_interface> apri_modulo_finestre(const std::string& directory,
                                                      const char* display) {
-  const compila_finestre* f = carica(directory + "/" COMPILA_FINESTRE_MODULO);
-  if (!f) f = carica(directory + "/../lib/compila_scenario/" COMPILA_FINESTRE_MODULO);
-  if (!f) return nullptr;
+  auto entrata = reinterpret_cast<compila_finestre_entrata>(
+      carica_modulo(directory, COMPILA_FINESTRE_MODULO, nome_entrata_finestre));
+  const compila_finestre* f = entrata ? entrata() : nullptr;
+  if (!f || f->versione != versione_finestre) return nullptr;
   void* finestre = f->apri(display, attesa_display_ms);
   if (!finestre) return nullptr;
   return std::make_unique<finestre_modulo>(f, finestre);

@@ -141,26 +141,33 @@ TEST(Program, DisplayThatNeverAnswersFallsBackToTheConsole) {
 }
 
 // The window libraries are loaded by the built-in run alone, and only when a
-// display is named; the dynamic loader's own report tells what was loaded.
-TEST(Program, OnlyTheBuiltInRunLoadsTheWindows) {
+// display is named; the HTTP server's by watch alone. The dynamic loader's
+// own report tells what was loaded.
+TEST(Program, OnlyTheModesThatNeedThemLoadTheWindowsOrTheServer) {
   scratch_dir dir;
   ASSERT_EQ(esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), {"--output-dir", "."}).stato, 0);
   ASSERT_EQ(esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), {"export-sources"}).stato, 0);
-  const std::vector<std::string> ambiente{"DISPLAY=:189", "LD_DEBUG=files"};
-  auto carica_finestre = [&](const std::vector<std::string>& argomenti) {
-    const std::string err =
-        esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti, {60, 0}, ambiente).err;
-    return err.find("compila_scenario_finestre") != std::string::npos ||
-           err.find("libfltk") != std::string::npos || err.find("libX11") != std::string::npos;
+  auto carica = [&](const std::vector<std::string>& argomenti, std::vector<std::string> nomi) {
+    const std::string err = esegui_reale(COMPILA_SCENARIO_EXE, dir.path(), argomenti, {60, 0},
+                                         {"DISPLAY=:189", "LD_DEBUG=files"})
+                                .err;
+    for (const std::string& nome : nomi)
+      if (err.find(nome) != std::string::npos) return true;
+    return false;
   };
-  const std::vector<std::vector<std::string>> senza_finestre{
+  const std::vector<std::string> finestre{"compila_scenario_finestre", "libfltk", "libX11"};
+  const std::vector<std::string> server{"compila_scenario_server", "libcpp-httplib", "libssl"};
+  const std::vector<std::vector<std::string>> senza_moduli{
       {"--version"},
       {"--help"},
       {"export-sources", "--output-dir", "e"},
       {"compile", "Verona _Firenze  _linea.txt", "Verona _Firenze  _ EC 85-.txt", "--output-dir",
        "c"},
       {"inspect", "--json"}};
-  for (const auto& argomenti : senza_finestre)
-    EXPECT_FALSE(carica_finestre(argomenti)) << argomenti[0];
-  EXPECT_TRUE(carica_finestre({"--output-dir", "."}));
+  for (const auto& argomenti : senza_moduli) {
+    EXPECT_FALSE(carica(argomenti, finestre)) << argomenti[0];
+    EXPECT_FALSE(carica(argomenti, server)) << argomenti[0];
+  }
+  EXPECT_TRUE(carica({"--output-dir", "."}, finestre));
+  EXPECT_FALSE(carica({"--output-dir", "."}, server));
 }

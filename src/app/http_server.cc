@@ -1,4 +1,4 @@
-#include "app/page_server.h"
+#include "app/http_server.h"
 
 #include <httplib.h>
 
@@ -21,7 +21,7 @@ constexpr size_t thread_servizio = flussi_massimi + 8;
 
 }  // namespace
 
-struct server_pagina::stato {
+struct server_http::stato {
   httplib::Server server;
   std::thread servizio;
   int porta = 0;
@@ -92,7 +92,7 @@ struct server_pagina::stato {
   }
 };
 
-server_pagina::server_pagina() : s_(std::make_unique<stato>()) {
+server_http::server_http() : s_(std::make_unique<stato>()) {
   httplib::Server& sv = s_->server;
   sv.new_task_queue = [] { return new httplib::ThreadPool(thread_servizio); };
   sv.set_socket_options([](socket_t s) { prepara_ascolto(static_cast<uintptr_t>(s)); });
@@ -107,9 +107,9 @@ server_pagina::server_pagina() : s_(std::make_unique<stato>()) {
   });
 }
 
-server_pagina::~server_pagina() { ferma(); }
+server_http::~server_http() { ferma(); }
 
-bool server_pagina::apri(int porta, std::string* err) {
+bool server_http::apri(int porta, std::string* err) {
   const bool ok = porta == 0 ? (s_->porta = s_->server.bind_to_any_port(indirizzo)) > 0
                              : s_->server.bind_to_port(indirizzo, porta);
   if (ok) {
@@ -121,16 +121,16 @@ bool server_pagina::apri(int porta, std::string* err) {
   return false;
 }
 
-int server_pagina::porta() const { return s_->porta; }
+int server_http::porta() const { return s_->porta; }
 
-void server_pagina::avvia() {
+void server_http::avvia() {
   s_->servizio = std::thread([this] { s_->server.listen_after_bind(); });
   // Until it runs, the server could not be stopped.
   for (int i = 0; i < 2000 && !s_->server.is_running(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
-void server_pagina::pubblica(std::string pagina, int generazione, bool ok) {
+void server_http::pubblica(std::string pagina, int generazione, bool ok) {
   {
     std::lock_guard<std::mutex> l(s_->m);
     s_->pagina = std::make_shared<const std::string>(std::move(pagina));
@@ -140,7 +140,7 @@ void server_pagina::pubblica(std::string pagina, int generazione, bool ok) {
   s_->cambiato.notify_all();
 }
 
-void server_pagina::ferma() {
+void server_http::ferma() {
   {
     std::lock_guard<std::mutex> l(s_->m);
     s_->fermo = true;
