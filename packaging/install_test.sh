@@ -20,6 +20,7 @@ files=$(dpkg -L "$name" | while read -r f; do [ -d "$f" ] || echo "$f"; done)
 zcat /usr/share/man/man1/compila_scenario.1.gz | grep -q '^\.SH "\?FILES' || fail "manual page without FILES"
 [ -s /usr/share/bash-completion/completions/compila_scenario ] || fail "no bash completion"
 [ -s /usr/lib/compila_scenario/compila_scenario_finestre.so ] || fail "no window module"
+[ -s /usr/lib/compila_scenario/compila_scenario_server.so ] || fail "no server module"
 
 cd "$work"
 compila_scenario export-sources
@@ -28,6 +29,11 @@ for f in 'Verona _Firenze  _linea.dat' 'Verona _Firenze  _ EC 85.sim' 'Verona _F
   [ -s "$f" ] || fail "compile left no '$f'"
 done
 compila_scenario inspect >/dev/null
+# watch loads its server from the installed module, serves, ends on Ctrl-C.
+timeout --preserve-status -s INT 3 compila_scenario watch 'Verona _Firenze  _linea.txt' \
+  'Verona _Firenze  _ EC 85-.txt' --output-dir "$work" >"$work/watch" ||
+  fail "watch ended with status $?"
+grep -q 'the page is at http://127.0.0.1:' "$work/watch" || fail "watch served no page"
 
 # Started without a command, the installed program would write beside
 # itself, in /usr/bin: it refuses, and says how to choose a directory.
