@@ -42,7 +42,8 @@ constexpr const char* esiti_osservazione =
     "  0  ended with Ctrl-C\n"
     "  2  usage error, or an output that would replace a source\n"
     "  4  the output directory does not exist\n"
-    "  5  the page cannot be served (the port is taken)\n"
+    "  5  the page cannot be served (the port is taken, or the server module is\n"
+    "     missing)\n"
     "  6  out of memory\n";
 
 class errore_uso : public std::runtime_error {

@@ -111,6 +111,21 @@ TEST(Program, DirectoryInTheWayGivesStatusFourAndWritesNoTextFile) {
                                                      "compila_scenario"}));
 }
 
+// A copy of the program without its server module beside it: watch says
+// what is missing, with the status of a page that cannot be served.
+TEST(Program, WatchWithoutItsServerModuleSaysSoWithStatusFive) {
+  programma p;
+  ASSERT_EQ(esegui_reale(p.exe, p.dir.path(), {"export-sources"}).stato, 0);
+  const corsa_programma c =
+      esegui_reale(p.exe, p.dir.path(),
+                   {"watch", "Verona _Firenze  _linea.txt", "Verona _Firenze  _ EC 85-.txt"},
+                   {30, 0});
+  EXPECT_EQ(c.stato, 5);
+  EXPECT_EQ(c.err, "compila_scenario: cannot serve the page: the server module "
+                   "compila_scenario_server.so cannot be loaded from " +
+                       p.dir.path() + " or " + p.dir.path() + "/../lib/compila_scenario\n");
+}
+
 // A display whose server accepts the connection and never answers (a socket
 // that listens and never reads: the system completes the connection): the
 // run gives it a few seconds, then shows its texts on the error stream.
