@@ -156,17 +156,19 @@ class pannello_profilo {
   // is the first end later in the list: found for every start in one walk
   // from the back.
   void rallentamenti() {
-    const std::vector<caratteristica>& f = r_.caratteristiche;
+    const caratteristiche_celle& f = r_.caratteristiche;
     std::vector<int32_t> fine(f.size());
     std::optional<int32_t> prossima_fine;
     for (size_t i = f.size(); i-- > 0;) {
-      fine[i] = prossima_fine.value_or(f[i].posizione);
-      if (f[i].tipo == tipo::fine_rallentamento) prossima_fine = f[i].posizione;
+      const caratteristica c = f[i];
+      fine[i] = prossima_fine.value_or(c.posizione);
+      if (c.tipo == tipo::fine_rallentamento) prossima_fine = c.posizione;
     }
     for (size_t i = 0; i < f.size(); ++i) {
-      if (f[i].tipo != tipo::inizio_rallentamento) continue;
-      const int32_t a = f[i].posizione, b = fine[i];
-      const double yv = y_velocita(f[i].velocita_kmh[0]);
+      const caratteristica c = f[i];
+      if (c.tipo != tipo::inizio_rallentamento) continue;
+      const int32_t a = c.posizione, b = fine[i];
+      const double yv = y_velocita(c.velocita_kmh[0]);
       f_.aggiungi(
           linea_svg("rallentamento", px_km(a), yv, std::max(px_km(b), px_km(a) + 12), yv) + "\n");
     }

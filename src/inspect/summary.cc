@@ -165,6 +165,19 @@ std::string orario(int32_t secondi) {
   return buf;
 }
 
+caratteristiche_celle::caratteristiche_celle(const scenario_compilato& s) : s_(&s) {
+  for (size_t k = 0; k < s.celle.size(); ++k) {
+    const uint8_t t = s.celle[k].tipo_cella;
+    if (t != tipo::nessuno && t != tipo::marcatore_montagna)
+      celle_.push_back(static_cast<int32_t>(k));
+  }
+}
+
+caratteristica caratteristiche_celle::operator[](size_t i) const {
+  const auto k = static_cast<size_t>(celle_[i]);
+  return descrivi(s_->tabella, k, s_->celle[k]);
+}
+
 riepilogo riassumi(const scenario_compilato& s) {
   riepilogo r;
   r.lunghezza_percorso = s.tabella[voce::generale_treno].valore_2;
@@ -179,11 +192,7 @@ riepilogo riassumi(const scenario_compilato& s) {
     r.stazioni.push_back(
         {k, &s.tabella[static_cast<size_t>(k)], cella_che_nomina(s.celle, tipo::fermata, k)});
 
-  for (size_t k = 0; k < s.celle.size(); ++k) {
-    const uint8_t t = s.celle[k].tipo_cella;
-    if (t != tipo::nessuno && t != tipo::marcatore_montagna)
-      r.caratteristiche.push_back(descrivi(s.tabella, k, s.celle[k]));
-  }
+  r.caratteristiche = caratteristiche_celle(s);
   aggiungi_gallerie(s.celle, &r.gallerie);
   return r;
 }

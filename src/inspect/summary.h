@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +40,53 @@ struct caratteristica {
   std::vector<int> velocita_kmh;
 };
 
+// The point features, those of every cell but empty cells and tunnel
+// markers, in cell order. Each is described when it is asked for, so that a
+// summary holds four bytes a feature however long its descriptions are.
+class caratteristiche_celle {
+ public:
+  caratteristiche_celle() = default;
+  explicit caratteristiche_celle(const scenario_compilato& s);
+
+  size_t size() const { return celle_.size(); }
+  bool empty() const { return celle_.empty(); }
+  caratteristica operator[](size_t i) const;
+
+  class iteratore {
+   public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = caratteristica;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = caratteristica;
+
+    iteratore() = default;
+    iteratore(const caratteristiche_celle* c, size_t i) : c_(c), i_(i) {}
+    caratteristica operator*() const { return (*c_)[i_]; }
+    iteratore& operator++() {
+      ++i_;
+      return *this;
+    }
+    iteratore operator++(int) {
+      iteratore prima = *this;
+      ++i_;
+      return prima;
+    }
+    friend bool operator==(const iteratore& a, const iteratore& b) { return a.i_ == b.i_; }
+    friend bool operator!=(const iteratore& a, const iteratore& b) { return a.i_ != b.i_; }
+
+   private:
+    const caratteristiche_celle* c_ = nullptr;
+    size_t i_ = 0;
+  };
+  iteratore begin() const { return {this, 0}; }
+  iteratore end() const { return {this, celle_.size()}; }
+
+ private:
+  const scenario_compilato* s_ = nullptr;
+  std::vector<int32_t> celle_;
+};
+
 struct galleria_vista {
   int prima_cella = 0;
   int ultima_cella = 0;
@@ -51,7 +100,7 @@ struct riepilogo {
   int32_t lunghezza_percorso = 0;  // record 84, metres
   std::vector<stazione_vista> stazioni;
   std::vector<cartello_visto> cartelli;
-  std::vector<caratteristica> caratteristiche;  // every point feature but tunnel markers
+  caratteristiche_celle caratteristiche;
   std::vector<galleria_vista> gallerie;
 };
 

@@ -17,7 +17,7 @@ const riepilogo& integrato() {
   return r;
 }
 
-const caratteristica& nella_cella(int k) {
+caratteristica nella_cella(int k) {
   const auto& v = integrato().caratteristiche;
   auto it = std::find_if(v.begin(), v.end(), [&](const caratteristica& c) { return c.cella == k; });
   EXPECT_NE(it, v.end()) << k;
