@@ -20,8 +20,6 @@ struct compila_server {
   void (*ferma)(void* server);
   void (*distruggi)(void* server);
 };
-
-typedef const struct compila_server* (*compila_server_entrata)(void);
 }
 
 namespace compila {

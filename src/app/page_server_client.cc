@@ -38,10 +38,9 @@ class server_da_modulo final : public server_pagina {
 
 std::unique_ptr<server_pagina> crea_server_pagina(const std::string& directory_programma,
                                                   std::string* err) {
-  auto entrata = reinterpret_cast<compila_server_entrata>(
-      carica_modulo(directory_programma, COMPILA_SERVER_MODULO, nome_entrata_server));
-  const compila_server* f = entrata ? entrata() : nullptr;
-  void* server = f && f->versione == versione_server ? f->crea() : nullptr;
+  const auto* f = carica_funzioni<compila_server>(directory_programma, COMPILA_SERVER_MODULO,
+                                                 nome_entrata_server, versione_server);
+  void* server = f ? f->crea() : nullptr;
   if (!server) {
     *err = std::string("cannot serve the page: the server module ") + COMPILA_SERVER_MODULO +
            " cannot be loaded from " + directory_programma + " or " + directory_programma +

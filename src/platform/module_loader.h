@@ -12,4 +12,16 @@ namespace compila {
 // outlive every object it made.
 void* carica_modulo(const std::string& directory, const char* file, const char* entrata);
 
+// The table of functions a module's entry gives (a struct whose first member
+// is `int versione`), or null when the module cannot be loaded or is of
+// another version than the program's.
+template <typename Funzioni>
+const Funzioni* carica_funzioni(const std::string& directory, const char* file,
+                                const char* entrata, int versione) {
+  using entrata_modulo = const Funzioni* (*)();
+  auto e = reinterpret_cast<entrata_modulo>(carica_modulo(directory, file, entrata));
+  const Funzioni* f = e ? e() : nullptr;
+  return f && f->versione == versione ? f : nullptr;
+}
+
 }  // namespace compila

@@ -27,10 +27,9 @@ class finestre_modulo : public user_interface {
 
 std::unique_ptr<user_interface> apri_modulo_finestre(const std::string& directory,
                                                      const char* display) {
-  auto entrata = reinterpret_cast<compila_finestre_entrata>(
-      carica_modulo(directory, COMPILA_FINESTRE_MODULO, nome_entrata_finestre));
-  const compila_finestre* f = entrata ? entrata() : nullptr;
-  if (!f || f->versione != versione_finestre) return nullptr;
+  const auto* f = carica_funzioni<compila_finestre>(directory, COMPILA_FINESTRE_MODULO,
+                                                   nome_entrata_finestre, versione_finestre);
+  if (!f) return nullptr;
   void* finestre = f->apri(display, attesa_display_ms);
   if (!finestre) return nullptr;
   return std::make_unique<finestre_modulo>(f, finestre);

@@ -15,8 +15,6 @@ struct compila_finestre {
   void (*mostra_errore)(void* finestre, const char* testo);
   void (*chiudi)(void* finestre);
 };
-
-typedef const struct compila_finestre* (*compila_finestre_entrata)(void);
 }
 
 namespace compila {
